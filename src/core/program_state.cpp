@@ -1,0 +1,10 @@
+#include "program_state.h"
+
+namespace kb {
+
+Programmzustand& zustand() {
+    static Programmzustand z;
+    return z;
+}
+
+} // namespace kb

@@ -1,0 +1,54 @@
+#include "startup.h"
+
+#include "core/program_state.h"
+#include "main_window.h"
+#include "start_window.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+#include <exception>
+
+namespace kb {
+
+Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
+
+Programmstart::~Programmstart() {
+    delete m_start.data();
+}
+
+void Programmstart::ausfuehren() {
+    m_start = new TFStart;
+    m_start->show();
+    m_start->repaint();
+    QGuiApplication::setApplicationDisplayName(ProduktName);
+
+    langlebigeFensterErzeugen();
+    routenRegistrieren();
+    // "Weiter" becomes usable whatever happened while the windows were created.
+    m_start->setInitializationDone(true);
+    m_start->setHauptfenster(m_haupt);
+    if (m_haupt)
+        m_haupt->routenAktualisieren();
+}
+
+void Programmstart::langlebigeFensterErzeugen() {
+    // Order matters: each window may rely on the state the earlier ones loaded.
+    const auto erzeugen = [this](auto&& fabrik) {
+        try {
+            QWidget* w = fabrik();
+            m_langlebig.emplace_back(w);
+            m_router.anmelden(w);
+        } catch (const std::exception& e) {
+            m_dienste.dialoge->fehler(m_start, QString::fromLocal8Bit(e.what()));
+        }
+    };
+    erzeugen([this] {
+        m_haupt = new TFAuswertung(m_dienste, m_router);
+        return m_haupt.data();
+    });
+}
+
+void Programmstart::routenRegistrieren() {}
+
+} // namespace kb

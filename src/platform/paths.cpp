@@ -1,0 +1,41 @@
+#include "paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace kb {
+
+namespace {
+QString mitTrenner(QString pfad) {
+    if (!pfad.endsWith(QLatin1Char('/')))
+        pfad += QLatin1Char('/');
+    return pfad;
+}
+} // namespace
+
+Pfade pfadeErmitteln() {
+    Pfade p;
+    p.programmPfad = mitTrenner(QCoreApplication::applicationDirPath());
+    p.datenPfad = mitTrenner(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) +
+                  QStringLiteral("Kugelblick/");
+    p.tempDatei = mitTrenner(QDir::tempPath()) + QStringLiteral("tmp.tmp");
+    p.hilfeDatei = p.programmPfad + QStringLiteral("Kugelblick.qhc");
+    // Installed layout: <prefix>/bin/kugelblick and <prefix>/share/kugelblick; build tree: <build>/bin and <build>/data.
+    const QStringList kandidaten = {p.programmPfad + QStringLiteral("../share/kugelblick/"),
+                                    p.programmPfad + QStringLiteral("../data/"), p.programmPfad + QStringLiteral("data/")};
+    for (const QString& k : kandidaten) {
+        if (QDir(k).exists()) {
+            p.datensatzPfad = mitTrenner(QDir::cleanPath(k));
+            break;
+        }
+    }
+    return p;
+}
+
+bool datenOrdnerAnlegen(const QString& datenPfad) {
+    // The whole path: on a fresh account even the per-user data folder may be missing.
+    return QDir().mkpath(datenPfad);
+}
+
+} // namespace kb

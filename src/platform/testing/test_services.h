@@ -1,0 +1,107 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+#include <random>
+
+namespace kb::test {
+
+// Records every message and answers from a script (default: Ok for Ok boxes, else Abbrechen).
+class TestDialogs final : public Dialogs {
+public:
+    struct Meldung {
+        Nachricht art;
+        QString text;
+        Knoepfe knoepfe;
+    };
+    Antwort zeige(QWidget* eltern, Nachricht art, const QString& text, Knoepfe knoepfe) override;
+
+    QList<Meldung> meldungen;
+    QQueue<Antwort> antworten;
+    QStringList texte() const;
+};
+
+class TestFileDialogs final : public FileDialogs {
+public:
+    QStringList oeffnen(QWidget* eltern, DateiDialogOptionen& optionen, bool mehrere) override;
+    QString speichern(QWidget* eltern, DateiDialogOptionen& optionen) override;
+
+    // Each call takes the next answer; an empty answer means "cancelled".
+    QQueue<QStringList> oeffnenAntworten;
+    QQueue<QString> speichernAntworten;
+    // The filter index the simulated user picks (0 = keep the proposed one).
+    int gewaehlterFilter = 0;
+    QList<DateiDialogOptionen> aufrufe;
+};
+
+class TestShell final : public Shell {
+public:
+    bool oeffneUrl(const QUrl& url) override;
+    bool oeffneDatei(const QString& pfad) override;
+    bool rechnerStarten() override;
+    bool skriptStarten(const QString& pfad) override;
+    void beenden() override;
+
+    QStringList aufrufe; // "url:<url>", "datei:<path>", "rechner", "skript:<path>", "beenden"
+    bool erfolg = true;
+};
+
+// Scripted answers per URL, delivered from the event loop like a real reply.
+class TestNetwork final : public Network {
+public:
+    struct Antwort {
+        bool ok = true;
+        QByteArray daten;
+        QString fehler;
+    };
+    bool online() const override { return istOnline; }
+    Abruf* holen(const QUrl& url) override;
+    void cacheLeeren() override { ++cacheGeleert; }
+
+    bool istOnline = true;
+    QHash<QString, Antwort> antworten; // by URL text; unknown URLs fail
+    QStringList abrufe;
+    int cacheGeleert = 0;
+};
+
+class TestClock final : public Clock {
+public:
+    explicit TestClock(QDateTime t = QDateTime(QDate(2024, 4, 11), QTime(12, 0))) : zeit(std::move(t)) {}
+    QDateTime jetzt() const override { return zeit; }
+    QDateTime zeit;
+};
+
+// Deterministic: a fixed seed, or a script of values for zahl().
+class TestRandom final : public Random {
+public:
+    explicit TestRandom(std::uint64_t seed = 4711) : m_engine(seed) {}
+    std::uint64_t saat() override { return m_engine(); }
+    std::uint32_t zahl(std::uint32_t grenze) override;
+    QQueue<std::uint32_t> skript;
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+// All doubles together, with a Dienste pointing at them.
+struct TestDienste {
+    TestDienste();
+    TestDienste(const TestDienste&) = delete;
+    TestDienste& operator=(const TestDienste&) = delete;
+
+    TestDialogs dialoge;
+    TestFileDialogs dateiDialoge;
+    TestShell shell;
+    TestNetwork netz;
+    TestClock uhr;
+    TestRandom zufall;
+    Dienste dienste;
+};
+
+} // namespace kb::test
