@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHelpContentWidget>
+#include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
@@ -78,6 +79,7 @@ HilfeBetrachter::HilfeBetrachter(const QString& sammlung, QWidget* eltern) : QWi
     const QString kopie = hilfeSammlungBereitstellen(
         sammlung, QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Kugelblick/hilfe"));
     m_engine = new QHelpEngine(kopie.isEmpty() ? sammlung : kopie, this);
+    m_engine->setUsesFilterEngine(true);
     m_bereit = !kopie.isEmpty() && m_engine->setupData();
 
     auto* teiler = new QSplitter(this);
@@ -117,7 +119,9 @@ HilfeBetrachter::HilfeBetrachter(const QString& sammlung, QWidget* eltern) : QWi
     connect(suche->queryWidget(), &QHelpSearchQueryWidget::search, this,
             [suche] { suche->search(suche->queryWidget()->searchInput()); });
     if (m_bereit) {
-        m_engine->contentWidget()->expandAll();
+        // The contents are built on a worker thread; open the tree once they are there.
+        connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this,
+                [this] { m_engine->contentWidget()->expandAll(); });
         suche->scheduleIndexDocumentation();
     } else {
         m_seite->setPlainText(QStringLiteral("Die Hilfe-Datei \"%1\" wurde nicht gefunden.")

@@ -57,17 +57,17 @@ TFNueberK::TFNueberK(Dienste& dienste, QWidget* eltern)
     BCalc->setToolTip(QStringLiteral("Berechnen"));
     BCalc->setIconSize(QSize(22, 22));
     zeile->addWidget(BCalc);
-    P1 = new QLabel(this);
+    zeile->addStretch(1);
+    layout->addLayout(zeile);
+    // Read-only field: a result of up to 300 digits can be scrolled and copied exactly.
+    P1 = new QLineEdit(this);
     P1->setObjectName(QStringLiteral("P1"));
+    P1->setReadOnly(true);
     P1->setAlignment(Qt::AlignCenter);
-    P1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    P1->setWordWrap(true);
-    P1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont fett = P1->font();
     fett.setBold(true);
     P1->setFont(fett);
-    zeile->addWidget(P1, 1);
-    layout->addLayout(zeile);
+    layout->addWidget(P1);
     layout->addStretch(1);
 
     auto* unten = new QHBoxLayout;

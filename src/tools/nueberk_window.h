@@ -30,7 +30,7 @@ private:
     QLineEdit* e1 = nullptr;
     QLineEdit* e2 = nullptr;
     QPushButton* BCalc = nullptr;
-    QLabel* P1 = nullptr;
+    QLineEdit* P1 = nullptr;
 };
 
 } // namespace kb

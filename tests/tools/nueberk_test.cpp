@@ -72,7 +72,7 @@ private Q_SLOTS:
         w->show();
         auto* e1 = w->findChild<QLineEdit*>(QStringLiteral("e1"));
         auto* e2 = w->findChild<QLineEdit*>(QStringLiteral("e2"));
-        auto* p1 = w->findChild<QLabel*>(QStringLiteral("P1"));
+        auto* p1 = w->findChild<QLineEdit*>(QStringLiteral("P1"));
         QVERIFY(e1 && e2 && p1);
         QTest::keyClicks(e1, QStringLiteral("4a9x"));
         QCOMPARE(e1->text(), QStringLiteral("49")); // letters have no effect
@@ -89,6 +89,8 @@ private Q_SLOTS:
         QCOMPARE(d.dialoge.meldungen[0].art, Nachricht::Information);
         QCOMPARE(p1->text(), QStringLiteral("13.983.816")); // the result stays
 
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w, Qt::Key_F1);
         QCOMPARE(d.hilfe.aufrufe, QStringList{QStringLiteral("thema:1100")});
         QPointer<TFNueberK> zeiger(w);
