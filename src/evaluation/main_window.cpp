@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -171,9 +172,13 @@ void TFAuswertung::menuUndWerkzeugleisteAnlegen() {
     Tool1->addAction(hilfe);
     Tool1->widgetForAction(hilfe)->setObjectName(hilfe->objectName());
 
-    // The help viewer and the ticket tabs come with their own modules.
-    for (QAction* a : {oeffnen, hilfe, inhalt, suchen})
-        a->setEnabled(false);
+    connect(hilfe, &QAction::triggered, this, [this] { m_dienste.hilfe->thema(this, HilfeKontext); });
+    connect(inhalt, &QAction::triggered, this, [this] { m_dienste.hilfe->thema(this, 1010); });
+    connect(suchen, &QAction::triggered, this, [this] { m_dienste.hilfe->suche(this); });
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, hilfe, &QAction::trigger);
+    // The ticket tabs come with their own module.
+    oeffnen->setEnabled(false);
     routenAktualisieren();
 }
 

@@ -4,6 +4,7 @@
 #include "core/program_state.h"
 #include "platform/paths.h"
 #include "widgets/icons.h"
+#include "widgets/window_help.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -62,7 +63,7 @@ protected:
 
 } // namespace
 
-TFStart::TFStart(QWidget* eltern)
+TFStart::TFStart(Help* hilfe, QWidget* eltern)
     : QWidget(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("FStart"));
     setFixedSize(Breite, Hoehe);
@@ -86,6 +87,7 @@ TFStart::TFStart(QWidget* eltern)
     BWeiter->setGeometry(Breite - 96, Hoehe - 38, 86, 28);
     connect(BWeiter, &QPushButton::clicked, this, &TFStart::BWeiter0Click);
     setInitializationDone(false);
+    hilfeAnbinden(this, hilfe, HilfeKontext);
 
     FormCreate();
 }

@@ -9,6 +9,8 @@ class QVariantAnimation;
 
 namespace kb {
 
+class Help;
+
 // The start window: shown while the program settles its paths and creates its windows,
 // then cross-fades to the main window.
 class TFStart : public QWidget {
@@ -20,7 +22,7 @@ public:
     static constexpr int BlendSchritte = 255;
     static constexpr int BlendSchrittMs = 3;
 
-    explicit TFStart(QWidget* eltern = nullptr);
+    explicit TFStart(Help* hilfe = nullptr, QWidget* eltern = nullptr);
 
     bool InitializationDone() const { return FInitializationDone; }
     void setInitializationDone(bool fertig);

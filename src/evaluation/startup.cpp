@@ -3,6 +3,9 @@
 #include "core/program_state.h"
 #include "main_window.h"
 #include "start_window.h"
+#include "tools/calendar_window.h"
+#include "tools/info_window.h"
+#include "tools/nueberk_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -18,7 +21,7 @@ Programmstart::~Programmstart() {
 }
 
 void Programmstart::ausfuehren() {
-    m_start = new TFStart;
+    m_start = new TFStart(m_dienste.hilfe);
     m_start->show();
     m_start->repaint();
     QGuiApplication::setApplicationDisplayName(ProduktName);
@@ -49,6 +52,12 @@ void Programmstart::langlebigeFensterErzeugen() {
     });
 }
 
-void Programmstart::routenRegistrieren() {}
+void Programmstart::routenRegistrieren() {
+    using Regel = Fensterverwaltung::Regel;
+    Dienste& d = m_dienste;
+    m_router.registriere(QStringLiteral("FNueberK"), [&d] { return new TFNueberK(d); });
+    m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
+    m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
+}
 
 } // namespace kb

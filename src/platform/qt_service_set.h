@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt_help.h"
 #include "qt_services.h"
 #include "services.h"
 
@@ -18,6 +19,7 @@ private:
     QtNetwork m_netz;
     SystemClock m_uhr;
     StdRandom m_zufall;
+    QtHelp m_hilfe;
     Dienste m_dienste;
 };
 

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "dialogs.h"
 #include "file_dialogs.h"
+#include "help.h"
 #include "network.h"
 #include "random.h"
 #include "shell.h"
@@ -18,6 +19,7 @@ struct Dienste {
     Network* netz = nullptr;
     Clock* uhr = nullptr;
     Random* zufall = nullptr;
+    Help* hilfe = nullptr;
 };
 
 } // namespace kb

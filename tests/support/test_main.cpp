@@ -21,6 +21,7 @@ void testumgebungEinrichten() {
     static QTemporaryDir home;
     qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (home.path() + QStringLiteral("/cache")).toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 

@@ -1,6 +1,7 @@
 // Renders every window the program can show into PNG files, offscreen, with scripted
 // platform services so no dialog blocks: kb_screenshots <output folder>.
 #include "evaluation/startup.h"
+#include "platform/qt_help.h"
 #include "platform/testing/test_services.h"
 
 #include <QApplication>
@@ -44,5 +45,9 @@ int main(int argc, char* argv[]) {
         if (!start.router().FensterOffen(name))
             if (QWidget* w = start.router().oeffne(name))
                 speichern(w, name);
+    // The help viewer, on the system selection topic.
+    kb::HilfeBetrachter hilfe(QCoreApplication::applicationDirPath() + QStringLiteral("/Kugelblick.qhc"));
+    hilfe.zeigeThema(1070);
+    speichern(&hilfe, QStringLiteral("FHilfe"));
     return fehler == 0 ? 0 : 1;
 }

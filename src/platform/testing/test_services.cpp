@@ -97,6 +97,7 @@ TestDienste::TestDienste() {
     dienste.netz = &netz;
     dienste.uhr = &uhr;
     dienste.zufall = &zufall;
+    dienste.hilfe = &hilfe;
 }
 
 } // namespace kb::test

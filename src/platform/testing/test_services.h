@@ -89,6 +89,14 @@ private:
     std::mt19937_64 m_engine;
 };
 
+// Records "thema:<n>" and "suche".
+class TestHelp final : public Help {
+public:
+    void thema(QWidget*, int kontext) override { aufrufe.append(QStringLiteral("thema:%1").arg(kontext)); }
+    void suche(QWidget*) override { aufrufe.append(QStringLiteral("suche")); }
+    QStringList aufrufe;
+};
+
 // All doubles together, with a Dienste pointing at them.
 struct TestDienste {
     TestDienste();
@@ -101,6 +109,7 @@ struct TestDienste {
     TestNetwork netz;
     TestClock uhr;
     TestRandom zufall;
+    TestHelp hilfe;
     Dienste dienste;
 };
 
