@@ -1,0 +1,187 @@
+#include "core/date.h"
+#include "evaluation/period_evaluation.h"
+#include "evaluation/prize_classes.h"
+#include "quotas/quota_file.h"
+#include "test_main.h"
+
+using namespace kb;
+
+namespace {
+const QLocale deutsch(QLocale::German, QLocale::Germany);
+
+TGewZahlen ziehung(const QDate& d, std::array<std::uint8_t, 6> gz, std::uint8_t sz) {
+    TGewZahlen z;
+    z.datum = ausQDate(d);
+    z.GZ = gz;
+    z.SZ = sz;
+    return z;
+}
+
+TQuoten quote(TDate d, Geld basis) {
+    TQuoten q;
+    q.datum = d;
+    for (int k = 1; k <= 9; ++k)
+        q.q[k] = basis * (10 - k);
+    return q;
+}
+
+AuswertungsFeld feld(const QString& name, const QVector<std::array<std::uint8_t, 6>>& reihen) {
+    AuswertungsFeld f{name, {}};
+    for (const auto& r : reihen)
+        f.reihen.push_back(ReihenMaske(r));
+    return f;
+}
+} // namespace
+
+class AuswertungLogikTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void klassen_data() {
+        QTest::addColumn<int>("treffer");
+        QTest::addColumn<int>("scheinSZ");
+        QTest::addColumn<int>("ziehungSZ");
+        QTest::addColumn<int>("klasse");
+        QTest::newRow("6+SZ") << 6 << 3 << 3 << 1;
+        QTest::newRow("6 ohne SZ auf dem Schein") << 6 << -1 << 3 << 2;
+        QTest::newRow("6 andere SZ") << 6 << 4 << 3 << 2;
+        QTest::newRow("5+SZ") << 5 << 0 << 0 << 3;
+        QTest::newRow("4") << 4 << 0 << 1 << 6;
+        QTest::newRow("3+SZ") << 3 << 9 << 9 << 7;
+        QTest::newRow("2+SZ") << 2 << 5 << 5 << 9;
+        QTest::newRow("2 ohne") << 2 << 5 << 6 << 0;
+        QTest::newRow("1+SZ") << 1 << 5 << 5 << 0;
+        QTest::newRow("unbekannte SZ der Ziehung") << 6 << -1 << 255 << 2;
+    }
+    void klassen() {
+        QFETCH(int, treffer);
+        QFETCH(int, scheinSZ);
+        QFETCH(int, ziehungSZ);
+        QFETCH(int, klasse);
+        QCOMPARE(Gewinnklasse(treffer, SuperzahlTrifft(scheinSZ, ziehungSZ)), klasse);
+        QCOMPARE(KlassenTexte[klasse].isEmpty(), klasse == 0);
+    }
+
+    void quotenSuche() {
+        // A duplicate date: the first record of it gives the amounts.
+        const QVector<TQuoten> liste = {quote(45000, 100), quote(45004, 200), quote(45004, 300), quote(45010, 400)};
+        const QuotenSuche s(liste);
+        QCOMPARE(s.betrag(9, 45004), Geld(200));
+        QCOMPARE(s.betrag(1, 45010), Geld(3600)); // exactly on the last record
+        QCOMPARE(s.betrag(3, 45011), Geld(121354000)); // one day later: standard quotas
+        QCOMPARE(s.betrag(4, 45002), Geld(40192000));  // inside, without a record: standard too
+        QCOMPARE(s.betrag(0, 45000), Geld(0));
+        // Out of date order: the last record's date alone decides.
+        QVector<TQuoten> ungeordnet = liste;
+        ungeordnet.append(quote(44990, 500));
+        const QuotenSuche u(ungeordnet);
+        QCOMPARE(u.betrag(9, 45004), Geld(60000));
+        QCOMPARE(u.betrag(9, 44990), Geld(500));
+
+        const QVector<TQuoten> leer;
+        const QuotenSuche ohne(leer);
+        QCOMPARE(ohne.betrag(9, 44097), Geld(60000));   // 6,00 from 23.09.2020
+        QCOMPARE(ohne.betrag(9, 44096), Geld(50000));   // 5,00 until 22.09.2020
+        QCOMPARE(ohne.betrag(5, 40428), Geld(44700));   // 4,47 before 08.09.2010
+        QCOMPARE(ohne.betrag(6, 40428), Geld(0));       // no standard amount for class 6 then
+    }
+
+    void ziehungenWaehlen_data() {
+        QTest::addColumn<int>("tage");
+        QTest::addColumn<bool>("zurueck");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("ende");
+        QTest::addColumn<QStringList>("erwartet"); // SDatum texts, or the message
+        // History: Sa 06.04., Mi 10.04., Fr 12.04., Sa 13.04.2024
+        QTest::newRow("einzeln") << 0 << false << 3 << 1 << QStringList{"10.04.2024 (Mi)"};
+        QTest::newRow("Zeitraum Samstage") << 1 << true << 0 << 3
+                                           << QStringList{"06.04.2024 (Sa)", "13.04.2024 (Sa)"};
+        QTest::newRow("Zeitraum alle, Freitag ohne Marke")
+            << 0 << true << 1 << 2 << QStringList{"10.04.2024 (Mi)", "12.04.2024"};
+        QTest::newRow("Samstag gewaehlt, Mittwoch verlangt")
+            << 2 << false << 0 << 0
+            << QStringList{"An einem Samstag gibt es keine Mittwochsziehung. ;-)\r\rIch breche erst einmal ab."};
+        QTest::newRow("Zeitraum ohne Samstag")
+            << 1 << true << 1 << 2
+            << QStringList{"In dem für die Gewinnauswertung gewählten Zeitraum gibt es keine Samstagsziehung.\r\r"
+                           "Ich breche erst einmal ab."};
+        QTest::newRow("Anfang nach Ende")
+            << 0 << true << 3 << 1
+            << QStringList{"Bitte kontrollieren Sie die Angaben für den Zeitraum der Gewinnauswertung\r\r"
+                           "Ich breche erst einmal ab."};
+        QTest::newRow("kein Anfang gewaehlt")
+            << 0 << true << -1 << 1
+            << QStringList{"Bitte kontrollieren Sie die Angaben für den Zeitraum der Gewinnauswertung\r\r"
+                           "Ich breche erst einmal ab."};
+    }
+    void ziehungenWaehlen() {
+        QFETCH(int, tage);
+        QFETCH(bool, zurueck);
+        QFETCH(int, start);
+        QFETCH(int, ende);
+        QFETCH(QStringList, erwartet);
+        const QVector<TGewZahlen> gew = {ziehung({2024, 4, 6}, {1, 2, 3, 4, 5, 6}, 1),
+                                         ziehung({2024, 4, 10}, {1, 2, 3, 4, 5, 6}, 1),
+                                         ziehung({2024, 4, 12}, {1, 2, 3, 4, 5, 6}, 1),
+                                         ziehung({2024, 4, 13}, {1, 2, 3, 4, 5, 6}, 1)};
+        const auto r = ZiehungenWaehlen(gew, ZiehungsWahl{tage, zurueck, start, ende}, deutsch);
+        QStringList ist;
+        if (r.ok())
+            for (const TGewAusw& a : *r)
+                ist.append(a.SDatum);
+        else
+            ist.append(r.fehler());
+        QCOMPARE(ist, erwartet);
+        QCOMPARE(ZiehungenWaehlen({}, ZiehungsWahl{}, deutsch).fehler(),
+                 QStringLiteral("Es sind keine Ziehungen vorhanden."));
+    }
+
+    void normalscheinListe() {
+        // Three rows; draw 1 no win, draw 2 two equal wins (rows 1 and 3), draw 3 a class 9.
+        const QVector<TGewZahlen> gew = {ziehung({2024, 4, 6}, {40, 41, 42, 43, 44, 45}, 3),
+                                         ziehung({2024, 4, 10}, {1, 2, 3, 20, 21, 22}, 3),
+                                         ziehung({2024, 4, 13}, {1, 2, 30, 31, 32, 33}, 7)};
+        AuswertungsSchein s;
+        s.SZ = 7;
+        s.felder = {feld({}, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {20, 21, 22, 13, 14, 15}})};
+        const QVector<TQuoten> quoten;
+        const auto e = Auswerten(s, *ZiehungenWaehlen(gew, {0, true, 0, 2}, deutsch), QuotenSuche(quoten));
+        QCOMPARE(e.zeilen.size(), 4);
+        QVERIFY(e.zeilen[0].ersteZeile && e.zeilen[0].klasse == 0); // "---"
+        QVERIFY(e.zeilen[1].ersteZeile && e.zeilen[1].klasse == 8 && e.zeilen[1].reihe == 1);
+        QVERIFY(!e.zeilen[2].ersteZeile && e.zeilen[2].klasse == 8 && e.zeilen[2].reihe == 3);
+        QVERIFY(e.zeilen[3].ersteZeile && e.zeilen[3].klasse == 9 && e.zeilen[3].reihe == 1);
+        QCOMPARE(e.gesamt, Geld(111000 * 2 + 60000));
+        QCOMPARE(e.hoechst, Geld(111000));
+        QCOMPARE(e.hoechstZeile, 2); // the first of the equal wins
+        QCOMPARE(e.hoechstDatum, QStringLiteral("10.04.2024"));
+    }
+
+    void systemscheinNurFeldZweiGewinnt() {
+        const QVector<TGewZahlen> gew = {ziehung({2024, 4, 10}, {7, 8, 9, 10, 40, 41}, 2)};
+        AuswertungsSchein s;
+        s.system = true;
+        s.SZ = -1; // without Superzahl: never an odd class
+        s.felder = {feld(QStringLiteral("007"), {{1, 2, 3, 4, 5, 6}}),
+                    feld(QStringLiteral("9/12"), {{7, 8, 9, 10, 11, 12}, {30, 31, 32, 33, 34, 35}, {7, 8, 20, 21, 22, 23}})};
+        const QVector<TQuoten> quoten;
+        const auto e = Auswerten(s, *ZiehungenWaehlen(gew, {0, false, 0, 0}, deutsch), QuotenSuche(quoten));
+        QCOMPARE(e.zeilen.size(), 2);
+        QCOMPARE(e.zeilen[0].feld, std::int16_t(0));
+        QVERIFY(e.zeilen[0].ersteZeile && e.zeilen[0].klasse == 0);
+        QCOMPARE(e.zeilen[1].feld, std::int16_t(1));
+        QCOMPARE(e.zeilen[1].klasse, std::uint8_t(6));
+        QCOMPARE(e.zeilen[1].reihe, 1);
+        QVERIFY(!e.zeilen[1].ersteZeile);
+        QCOMPARE(e.gesamt, Geld(503000)); // 4 hits: 50,30 (2 + SZ impossible without SZ)
+    }
+
+    void ungueltigeReihenSpielenNichtMit() {
+        QCOMPARE(ReihenMaske({1, 2, 3, 4, 5, 50}), std::uint64_t(0));
+        QCOMPARE(ReihenMaske({1, 1, 3, 4, 5, 6}), std::uint64_t(0));
+        QCOMPARE(ReihenMaske({0, 2, 3, 4, 5, 6}), std::uint64_t(0));
+        QVERIFY(ReihenMaske({49, 2, 3, 4, 5, 1}) != 0);
+    }
+};
+KB_TEST(AuswertungLogikTest)
+
+#include "evaluation_logic_test.moc"
