@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "core/program_state.h"
+#include "ticket_tabs.h"
 #include "window_router.h"
 #include "widgets/icons.h"
 
@@ -33,7 +34,7 @@ void TFAuswertung::FormCreate() {
     Pleft = new QWidget(mitte);
     Pleft->setObjectName(QStringLiteral("Pleft"));
     Pleft->setFixedWidth(300);
-    Pright = new QWidget(mitte);
+    Pright = new Tippauswertung(m_dienste, mitte);
     Pright->setObjectName(QStringLiteral("Pright"));
     seiten->addWidget(Pleft);
     seiten->addWidget(Pright, 1);
@@ -177,8 +178,7 @@ void TFAuswertung::menuUndWerkzeugleisteAnlegen() {
     connect(suchen, &QAction::triggered, this, [this] { m_dienste.hilfe->suche(this); });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, hilfe, &QAction::trigger);
-    // The ticket tabs come with their own module.
-    oeffnen->setEnabled(false);
+    connect(oeffnen, &QAction::triggered, this, [this] { Pright->BOpenClick(); });
     routenAktualisieren();
 }
 
@@ -201,11 +201,14 @@ void TFAuswertung::FormShow() {
     m_einstellungen = AuswertungEinstellungenLesen(ini);
     zustand().NZiehung = m_einstellungen.nZiehung;
     zustand().SZiehung = m_einstellungen.sZiehung;
+    Pright->einstellungenUebernehmen(m_einstellungen);
+    Pright->startDateienOeffnen(m_einstellungen);
 }
 
 bool TFAuswertung::FormCloseQuery() {
     m_einstellungen.nZiehung = zustand().NZiehung;
     m_einstellungen.sZiehung = zustand().SZiehung;
+    Pright->einstellungenEintragen(m_einstellungen);
     IniDatei ini(zustand().einstellungenPfad());
     AuswertungEinstellungenSchreiben(ini, m_einstellungen);
     if (const Status s = ini.speichern(); !s)

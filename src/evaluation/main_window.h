@@ -13,6 +13,7 @@ class QToolBar;
 namespace kb {
 
 class Fensterverwaltung;
+class Tippauswertung;
 
 // The program's home: draw management on the left, ticket tabs on the right,
 // tool bar and menus that open every other window.
@@ -32,6 +33,7 @@ public:
     void routenAktualisieren();
 
     QAction* aktion(const QString& name) const { return m_aktionen.value(name); }
+    Tippauswertung* tippauswertung() const { return Pright; }
     const AuswertungEinstellungen& einstellungen() const { return m_einstellungen; }
 
 public Q_SLOTS:
@@ -52,7 +54,7 @@ private:
     Fensterverwaltung& m_router;
     QToolBar* Tool1 = nullptr;
     QWidget* Pleft = nullptr;
-    QWidget* Pright = nullptr;
+    Tippauswertung* Pright = nullptr;
     QPushButton* BSchliessen = nullptr;
     QHash<QString, QAction*> m_aktionen;   // by object name
     QHash<QAction*, QString> m_ziele;      // action -> component name of the window it opens
