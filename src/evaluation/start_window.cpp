@@ -3,6 +3,7 @@
 #include "core/money.h"
 #include "core/program_state.h"
 #include "platform/paths.h"
+#include "systems/catalogue.h"
 #include "widgets/icons.h"
 #include "widgets/window_help.h"
 
@@ -101,7 +102,7 @@ void TFStart::FormCreate() {
     z.DatenPfad = pfade.datenPfad;
     // A folder that cannot be created shows up at the first file access in it.
     datenOrdnerAnlegen(z.DatenPfad);
-    SystemeEinlesen(z.SystemAnzahl);
+    SystemeEinlesen(SystemeAufbauen(MaxSystemreihen));
     z.HilfeDatei = pfade.hilfeDatei;
     z.LandesFormat = QLocale::system().language() == QLocale::C ? QLocale(QLocale::German, QLocale::Germany)
                                                                  : QLocale::system();

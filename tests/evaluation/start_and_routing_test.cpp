@@ -3,6 +3,7 @@
 #include "evaluation/startup.h"
 #include "evaluation/window_router.h"
 #include "platform/testing/test_services.h"
+#include "systems/catalogue.h"
 #include "test_main.h"
 
 #include <QDir>
@@ -63,6 +64,9 @@ private Q_SLOTS:
 
     void startfensterZeigtImmer425() {
         TFStart start;
+        // Creating the start window builds the catalogue.
+        QCOMPARE(zustand().SystemAnzahl, 437);
+        QCOMPARE(Systeme().size(), std::size_t{437});
         QCOMPARE(start.windowTitle(), QStringLiteral("Kugelblick 1.7.0.0"));
         QCOMPARE(start.size(), QSize(400, 300));
         auto* label = start.findChild<QLabel*>(QStringLiteral("LSysAnz"));

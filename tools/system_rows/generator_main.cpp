@@ -1,0 +1,357 @@
+// kb_system_rows: makes the rows of the built-in play systems and stores them in data/system_rows.txt.
+// Runs offline only. Per position it takes, in this order: the rows given for a slip system,
+// evenly spread rows for a system without guarantee, an algebraic design, a design with one point
+// added to an algebraic one, and otherwise local search (annealing and weighted search by turns).
+// Deterministic for given seed and move budget; resumable: positions whose rows already realise
+// their guarantee are left alone, others are searched again and replaced only when improved.
+
+#include "annealer.h"
+#include "constructions.h"
+#include "rows_file.h"
+#include "systems/catalogue_table.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+
+using namespace kb::reihen;
+
+namespace {
+
+struct Optionen {
+    std::string daten;
+    std::string positionen = "offen";
+    std::uint64_t seed = 1;
+    std::uint64_t zuege = 20'000'000;
+    int versuche = 2;
+    std::string verfahren = "beide";
+    bool weiter = false;
+    bool neu = false;
+};
+
+std::uint64_t mischen(std::uint64_t x) {
+    x += 0x9e3779b97f4a7c15ull;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+    return x ^ (x >> 31);
+}
+
+double sekundenSeit(std::chrono::steady_clock::time_point t0) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+std::string zahlText(double s) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.1f", s);
+    return b;
+}
+
+struct Loesung {
+    std::vector<Maske> reihen;
+    long luecken = -1;
+    std::string herkunft;
+};
+
+// Local search with several seeds; the first attempt may start from given rows.
+Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, const std::string& startName,
+               const Optionen& o, std::uint64_t seedBasis) {
+    Loesung beste;
+    for (int i = 0; i < o.versuche; ++i) {
+        GluehParameter p;
+        p.seed = mischen(seedBasis + static_cast<std::uint64_t>(i));
+        p.zuege = o.zuege;
+        const bool gewichtet = o.verfahren == "gewichtet" || (o.verfahren == "beide" && i % 2 == 1);
+        const std::vector<Maske> vorgabe = i == 0 ? start : std::vector<Maske>{};
+        // The weighted search does far more work per step; give it a tenth of the steps.
+        if (gewichtet)
+            p.zuege = std::max<std::uint64_t>(1, o.zuege / 10);
+        const GluehErgebnis e =
+            gewichtet ? gewichtetSuchen({v, k, t, b}, vorgabe, p) : ausgluehen({v, k, t, b}, vorgabe, p);
+        if (beste.luecken < 0 || e.luecken < beste.luecken) {
+            beste.reihen = e.reihen;
+            beste.luecken = e.luecken;
+            beste.herkunft = std::string(gewichtet ? "gewichtete Suche" : "Ausglühen") +
+                             " seed=" + std::to_string(p.seed) + " zuege=" + std::to_string(p.zuege) +
+                             (vorgabe.empty() ? "" : ", Start: " + startName);
+        }
+        if (beste.luecken == 0)
+            break;
+    }
+    return beste;
+}
+
+// Blocks of a design on more points restricted to 1..v: the points above v leave every block,
+// which is then filled up with the least used points it lacks. Coverage of 1..v stays.
+std::vector<Maske> punkteEntfernen(const std::vector<Maske>& bloecke, int v, int k) {
+    const Maske erlaubt = ((Maske{1} << v) - 1) << 1;
+    std::vector<int> nutzung(static_cast<std::size_t>(v + 1), 0);
+    for (Maske m : bloecke)
+        for (Maske r = m & erlaubt; r != 0; r &= r - 1)
+            ++nutzung[static_cast<std::size_t>(std::countr_zero(r))];
+    std::vector<Maske> aus;
+    for (Maske m : bloecke) {
+        Maske r = m & erlaubt;
+        while (std::popcount(r) < k) {
+            int bester = -1;
+            for (int p = 1; p <= v; ++p)
+                if (!(r & (Maske{1} << p)) && (bester < 0 || nutzung[static_cast<std::size_t>(p)] <
+                                                                 nutzung[static_cast<std::size_t>(bester)]))
+                    bester = p;
+            r |= Maske{1} << bester;
+            ++nutzung[static_cast<std::size_t>(bester)];
+        }
+        aus.push_back(r);
+    }
+    return aus;
+}
+
+// Drops blocks one by one, each time the one that alone covers the fewest t-subsets, down to b.
+std::vector<Maske> bloeckeReduzieren(std::vector<Maske> bloecke, int v, int t, int b) {
+    while (static_cast<int>(bloecke.size()) > b) {
+        std::size_t weg = 0;
+        long wenigste = -1;
+        for (std::size_t i = 0; i < bloecke.size(); ++i) {
+            std::vector<Maske> ohne = bloecke;
+            ohne.erase(ohne.begin() + static_cast<std::ptrdiff_t>(i));
+            const long verlust = fehlend(ohne, v, t);
+            if (wenigste < 0 || verlust < wenigste) {
+                wenigste = verlust;
+                weg = i;
+            }
+        }
+        bloecke.erase(bloecke.begin() + static_cast<std::ptrdiff_t>(weg));
+    }
+    return bloecke;
+}
+
+// The best rows the generator can make for C(v, k, t) with b blocks.
+Loesung loesen(int v, int k, int t, int b, const std::vector<Maske>& start, const Optionen& o,
+               std::uint64_t seedBasis) {
+    if (auto a = algebraischeKonstruktion(v, k, t, b))
+        return {a->reihen, 0, a->name};
+    // Points removed from an algebraic design on up to three more points.
+    for (int v2 = v + 1; v2 <= v + 3 && v2 < 64; ++v2)
+        if (auto a = algebraischeKonstruktion(v2, k, t, b))
+            return {punkteEntfernen(a->reihen, v, k), 0,
+                    a->name + " ohne die Punkte " + std::to_string(v + 1) + " bis " + std::to_string(v2)};
+    // One point added: an algebraic design on v - 1 points, and the point v with a covering
+    // C(v - 1, k - 1, t - 1) of the remaining blocks.
+    if (t >= 2 && v > k) {
+        for (int b1 = b - 1; b1 >= 1; --b1) {
+            auto a = algebraischeKonstruktion(v - 1, k, t, b1);
+            if (!a)
+                continue;
+            const int rest = b - static_cast<int>(a->reihen.size());
+            Loesung teil = loesen(v - 1, k - 1, t - 1, rest, {}, o, seedBasis ^ 0xabcdefull);
+            if (teil.luecken != 0)
+                break;
+            Loesung l{a->reihen, 0,
+                      a->name + " + Punkt " + std::to_string(v) + " mit [" + teil.herkunft + "]"};
+            for (Maske m : teil.reihen)
+                l.reihen.push_back(m | (Maske{1} << v));
+            return l;
+        }
+    }
+    // Without given rows the search may start from a larger algebraic design cut down to size.
+    if (start.empty()) {
+        for (int v2 = v + 1; v2 <= v + 2 && v2 < 64; ++v2)
+            if (auto a = algebraischeKonstruktion(v2, k, t, 100000))
+                return suchen(v, k, t, b, bloeckeReduzieren(punkteEntfernen(a->reihen, v, k), v, t, b),
+                              a->name + " ohne Punkte über " + std::to_string(v), o, seedBasis);
+    }
+    return suchen(v, k, t, b, start, "gespeicherte Reihen", o, seedBasis);
+}
+
+bool positionenLesen(const std::string& text, const std::vector<Eintrag>& bestand, std::set<int>& r) {
+    if (text == "offen" || text == "alle") {
+        for (int p = 0; p < kb::EingebauteSysteme; ++p)
+            if (text == "alle" || bestand.empty() || bestand[static_cast<std::size_t>(p)].luecken != 0)
+                r.insert(p);
+        return true;
+    }
+    std::stringstream s(text);
+    std::string teil;
+    while (std::getline(s, teil, ',')) {
+        int von = 0, bis = 0;
+        char strich = 0;
+        std::stringstream t(teil);
+        if (!(t >> von))
+            return false;
+        bis = von;
+        if (t >> strich && (strich != '-' || !(t >> bis)))
+            return false;
+        if (von < 0 || bis >= kb::EingebauteSysteme || von > bis)
+            return false;
+        for (int p = von; p <= bis; ++p)
+            r.insert(p);
+    }
+    return true;
+}
+
+// A fresh file: spread rows everywhere, with their honest count of uncovered subsets.
+std::vector<Eintrag> grundbestand() {
+    std::vector<Eintrag> alle;
+    for (int p = 0; p < kb::EingebauteSysteme; ++p) {
+        const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
+        const std::uint64_t seed = mischen(static_cast<std::uint64_t>(p));
+        Eintrag e{p, s.RG, s.WZ, s.GA, s.TR, 0, "gleichmäßig verteilt seed=" + std::to_string(seed), {}};
+        e.reihen = normalisieren(s.WZ, s.RG, s.TR, {}, seed);
+        e.luecken = fehlend(e.reihen, s.WZ, s.GA);
+        if (e.luecken > 0)
+            e.herkunft = "Platzhalter, " + e.herkunft;
+        alle.push_back(std::move(e));
+    }
+    return alle;
+}
+
+class DateiSperre {
+public:
+    explicit DateiSperre(const std::string& pfad)
+        : m_fd(::open((pfad + ".lock").c_str(), O_CREAT | O_RDWR, 0644)) {
+        if (m_fd >= 0)
+            ::flock(m_fd, LOCK_EX);
+    }
+    ~DateiSperre() {
+        if (m_fd >= 0) {
+            ::flock(m_fd, LOCK_UN);
+            ::close(m_fd);
+        }
+    }
+    DateiSperre(const DateiSperre&) = delete;
+    DateiSperre& operator=(const DateiSperre&) = delete;
+
+private:
+    int m_fd;
+};
+
+std::vector<Eintrag> bestandLesen(const std::string& pfad) {
+    std::string fehler;
+    if (auto e = lesen(pfad, fehler); e && e->size() == static_cast<std::size_t>(kb::EingebauteSysteme))
+        return *e;
+    if (::access(pfad.c_str(), F_OK) == 0) {
+        std::cerr << pfad << " ist unbrauchbar (" << fehler << "); breche ab.\n";
+        std::exit(1);
+    }
+    return {};
+}
+
+// Stores the entry if it beats the stored one; other processes may have written meanwhile.
+bool speichern(const std::string& pfad, const Eintrag& neu, bool erzwingen) {
+    DateiSperre sperre(pfad);
+    std::vector<Eintrag> bestand = bestandLesen(pfad);
+    if (bestand.empty())
+        bestand = grundbestand();
+    Eintrag& alt = bestand[static_cast<std::size_t>(neu.position)];
+    if (!erzwingen && alt.luecken <= neu.luecken)
+        return false;
+    alt = neu;
+    std::string fehler;
+    if (!schreiben(pfad, bestand, fehler)) {
+        std::cerr << fehler << '\n';
+        std::exit(1);
+    }
+    return true;
+}
+
+int hilfe() {
+    std::cerr << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
+                 "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet]\n"
+                 "        [--weiter] [--neu]\n"
+                 "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
+                 "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Optionen o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool wert = i + 1 < argc;
+        if (a == "--daten" && wert)
+            o.daten = argv[++i];
+        else if (a == "--positionen" && wert)
+            o.positionen = argv[++i];
+        else if (a == "--seed" && wert)
+            o.seed = std::stoull(argv[++i]);
+        else if (a == "--zuege" && wert)
+            o.zuege = std::stoull(argv[++i]);
+        else if (a == "--versuche" && wert)
+            o.versuche = std::stoi(argv[++i]);
+        else if (a == "--verfahren" && wert)
+            o.verfahren = argv[++i];
+        else if (a == "--weiter")
+            o.weiter = true;
+        else if (a == "--neu")
+            o.neu = true;
+        else
+            return hilfe();
+    }
+    if (o.daten.empty() || o.versuche < 1 ||
+        (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet"))
+        return hilfe();
+
+    std::vector<Eintrag> bestand;
+    {
+        DateiSperre sperre(o.daten);
+        bestand = bestandLesen(o.daten);
+        if (bestand.empty()) {
+            bestand = grundbestand();
+            std::string fehler;
+            if (!schreiben(o.daten, bestand, fehler)) {
+                std::cerr << fehler << '\n';
+                return 1;
+            }
+        }
+    }
+    std::set<int> positionen;
+    if (!positionenLesen(o.positionen, bestand, positionen))
+        return hilfe();
+
+    const auto gesamt0 = std::chrono::steady_clock::now();
+    int erfuellt = 0;
+    for (int p : positionen) {
+        const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
+        const Eintrag& alt = bestand[static_cast<std::size_t>(p)];
+        if (!o.neu && alt.luecken == 0 && alt.herkunft.rfind("Platzhalter", 0) != 0) {
+            ++erfuellt;
+            continue;
+        }
+        const auto t0 = std::chrono::steady_clock::now();
+        const std::uint64_t seedBasis = mischen(o.seed * 1000003ull + static_cast<std::uint64_t>(p));
+        Loesung l;
+        if (auto g = vorgegebeneReihen(p)) {
+            l = {g->reihen, fehlend(g->reihen, s.WZ, s.GA), g->name};
+        } else if (s.GA == 0) {
+            l = {verteilteReihen(s.WZ, s.RG, s.TR, {}, seedBasis), 0,
+                 "gleichmäßig verteilt seed=" + std::to_string(seedBasis)};
+        } else {
+            l = loesen(s.WZ, s.RG, s.GA, s.TR, o.weiter ? alt.reihen : std::vector<Maske>{}, o, seedBasis);
+        }
+        Eintrag e{p,    s.RG, s.WZ,       s.GA,
+                  s.TR, 0,    l.herkunft, normalisieren(s.WZ, s.RG, s.TR, l.reihen, seedBasis)};
+        e.luecken = fehlend(e.reihen, s.WZ, s.GA);
+        const double sek = sekundenSeit(t0);
+        e.herkunft += " zeit=" + zahlText(sek) + "s";
+        const bool besser = speichern(o.daten, e, o.neu && e.luecken <= alt.luecken);
+        if (e.luecken == 0)
+            ++erfuellt;
+        std::cout << "Position " << p << " C(" << int(s.WZ) << ',' << int(s.RG) << ',' << int(s.GA)
+                  << ")=" << s.TR << ": " << e.luecken << " offen, " << zahlText(sek) << " s, " << e.herkunft
+                  << (besser ? " [gespeichert]" : " [nicht besser als gespeichert]") << std::endl;
+    }
+    std::cout << erfuellt << " von " << positionen.size() << " Positionen ohne Lücke; Laufzeit "
+              << zahlText(sekundenSeit(gesamt0)) << " s" << std::endl;
+    return 0;
+}
