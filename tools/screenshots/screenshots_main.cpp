@@ -1,10 +1,12 @@
 // Renders every window the program can show into PNG files, offscreen, with scripted
 // platform services so no dialog blocks: kb_screenshots <output folder>.
 #include "evaluation/startup.h"
+#include "platform/paths.h"
 #include "platform/testing/test_services.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -18,6 +20,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots");
     QDir().mkpath(ziel);
+
+    // Shown as after the first download: the bundled draw history in the data folder.
+    const kb::Pfade pfade = kb::pfadeErmitteln();
+    kb::datenOrdnerAnlegen(pfade.datenPfad);
+    QFile::copy(pfade.datensatzPfad + QStringLiteral("GZ.649"), pfade.datenPfad + QStringLiteral("GZ.649"));
 
     kb::test::TestDienste dienste;
     kb::Programmstart start(dienste.dienste);
