@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "main_window.h"
 #include "start_window.h"
+#include "update/update_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -49,6 +50,8 @@ void Programmstart::langlebigeFensterErzeugen() {
     });
 }
 
-void Programmstart::routenRegistrieren() {}
+void Programmstart::routenRegistrieren() {
+    m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
+}
 
 } // namespace kb

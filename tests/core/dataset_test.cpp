@@ -1,10 +1,13 @@
+#include "core/data_set.h"
 #include "core/date.h"
 #include "core/draw_history.h"
 #include "core/money.h"
 #include "core/record_file.h"
 #include "test_main.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 using namespace kb;
 
@@ -94,6 +97,28 @@ private Q_SLOTS:
                     QCOMPARE(int(felder[i].WZ[k]), 0);
             }
         }
+    }
+
+    void neuerDatenordnerBekommtQuotenUndDemos() {
+        QTemporaryDir dir;
+        const QString ziel = dir.path() + QLatin1Char('/');
+        {
+            QFile eigene(ziel + QStringLiteral("Demo-Normalschein.nkb"));
+            QVERIFY(eigene.open(QIODevice::WriteOnly));
+            eigene.write("eigen");
+        }
+        QVERIFY(DatensatzUebernehmen(QStringLiteral(KB_DATENSATZ_DIR "/"), ziel).ok());
+        QCOMPARE(QDir(ziel).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"Demo-Normalschein.nkb", "Demo-Systemschein.skb", "Quo.649"}));
+        QFile eigene(ziel + QStringLiteral("Demo-Normalschein.nkb"));
+        QVERIFY(eigene.open(QIODevice::ReadOnly));
+        QCOMPARE(eigene.readAll(), QByteArray("eigen")); // never overwritten
+        QFile quoten(ziel + QStringLiteral("Quo.649"));
+        QCOMPARE(quoten.size(), 731 * 80);
+        // Without the data set the copy reports what is missing.
+        const Status s = DatensatzUebernehmen(dir.path() + QStringLiteral("/fehlt/"), dir.path() + QStringLiteral("/neu/"));
+        QVERIFY(!s.ok());
+        QVERIFY(s.fehler().contains(QStringLiteral("kann nicht nach")));
     }
 };
 KB_TEST(DatensatzTest)
