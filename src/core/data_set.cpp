@@ -16,8 +16,8 @@ Status DatensatzUebernehmen(const QString& datensatzPfad, const QString& datenPf
         QFile quelle(datensatzPfad + name);
         if (!quelle.copy(ziel))
             return Fehler{QStringLiteral("Die Datei \"%1\" kann nicht nach \"%2\" kopiert werden.\r\r%3")
-                              .arg(QDir::toNativeSeparators(quelle.fileName()), QDir::toNativeSeparators(datenPfad),
-                                   quelle.errorString())};
+                              .arg(QDir::toNativeSeparators(quelle.fileName()),
+                                   QDir::toNativeSeparators(datenPfad), quelle.errorString())};
     }
     return {};
 }

@@ -17,8 +17,8 @@ inline const QString TextZiehungUnvollstaendig =
     QStringLiteral("Bitte geben Sie sechs Gewinnzahlen und die Zusatzzahl an.\r\rIch breche erst einmal ab.");
 inline const QString TextDownloadFrage =
     QStringLiteral("Es fehlen jegliche Gewinnreihen.\r\rSoll ich deren Download gleich starten?");
-inline const QString TextKeineZiehungGewaehlt =
-    QStringLiteral("Es ist keine Ziehung ausgewählt. Wählen Sie eine Ziehung oder fügen Sie eine neue hinzu.");
+inline const QString TextKeineZiehungGewaehlt = QStringLiteral(
+    "Es ist keine Ziehung ausgewählt. Wählen Sie eine Ziehung oder fügen Sie eine neue hinzu.");
 
 // Tags of the Superzahl buttons are digit + 100; number buttons carry their number.
 inline constexpr int SZTagVersatz = 100;

@@ -61,7 +61,8 @@ void webLinkOeffnen(Dienste& dienste, QWidget* eltern, WebLink link) {
     const QUrl url = WebAdresse(link, IniDatei(zustand().einstellungenPfad()));
     if (!url.isValid() || !dienste.shell->oeffneUrl(url))
         dienste.dialoge->information(
-            eltern, QStringLiteral("Die Seite \"%1\" konnte nicht im Browser geöffnet werden.").arg(url.toString()));
+            eltern,
+            QStringLiteral("Die Seite \"%1\" konnte nicht im Browser geöffnet werden.").arg(url.toString()));
 }
 
 ZiehungsPanel::ZiehungsPanel(Dienste& dienste, std::function<void()> updateOeffnen, QWidget* eltern)
@@ -140,7 +141,8 @@ void ZiehungsPanel::aufbauen() {
     Label5->setFont(ueberschrift);
     spalte->addWidget(Label5);
 
-    m_zahlen = new Zahlenpad({1, MaxZahl, 7, 0, QSize(36, 28), 8, QStringLiteral("PNummer"), QColor(215, 45, 40)}, this);
+    m_zahlen = new Zahlenpad(
+        {1, MaxZahl, 7, 0, QSize(36, 28), 8, QStringLiteral("PNummer"), QColor(215, 45, 40)}, this);
     m_zahlen->setObjectName(QStringLiteral("PZahlen"));
     spalte->addWidget(m_zahlen, 0, Qt::AlignHCenter);
 
@@ -148,8 +150,8 @@ void ZiehungsPanel::aufbauen() {
     sz->setSpacing(1);
     auto* szText = new QLabel(QStringLiteral("Superzahl"), this);
     sz->addWidget(szText, 0, Qt::AlignHCenter);
-    PSZ = new Zahlenpad({0, 9, 10, SZTagVersatz, QSize(26, 24), 9, QStringLiteral("PSZNummer"), QColor(235, 175, 20)},
-                        this);
+    PSZ = new Zahlenpad(
+        {0, 9, 10, SZTagVersatz, QSize(26, 24), 9, QStringLiteral("PSZNummer"), QColor(235, 175, 20)}, this);
     PSZ->setObjectName(QStringLiteral("PSZ"));
     sz->addWidget(PSZ, 0, Qt::AlignHCenter);
     spalte->addLayout(sz);
@@ -184,7 +186,8 @@ void ZiehungsPanel::aufbauen() {
     weiss.setColor(QPalette::Text, Qt::black);
     G1->setPalette(weiss);
     // As wide as its columns: no empty white strip beside them.
-    G1->setFixedWidth(datumsBreite() + 7 * 25 + G1->verticalScrollBar()->sizeHint().width() + 2 * G1->frameWidth());
+    G1->setFixedWidth(datumsBreite() + 7 * 25 + G1->verticalScrollBar()->sizeHint().width() +
+                      2 * G1->frameWidth());
     spalte->addWidget(G1, 1);
 
     connect(Combo1, &QComboBox::activated, this, &ZiehungsPanel::Combo1Change);
@@ -194,7 +197,8 @@ void ZiehungsPanel::aufbauen() {
     connect(BDel, &QPushButton::clicked, this, &ZiehungsPanel::BDelClick);
     connect(bsSkinSpeedButton2, &QPushButton::clicked, this, &ZiehungsPanel::bsSkinSpeedButton2Click);
     for (QToolButton* link : {bsSkinSpeedButton4, Image1})
-        connect(link, &QToolButton::clicked, this, [this] { webLinkOeffnen(m_dienste, this, WebLink::Gewinnzahlen); });
+        connect(link, &QToolButton::clicked, this,
+                [this] { webLinkOeffnen(m_dienste, this, WebLink::Gewinnzahlen); });
 }
 
 void ZiehungsPanel::GZEinlesen() {
@@ -252,20 +256,31 @@ void ZiehungsPanel::padZeigen() {
         PSZ->setGewaehlt(d + SZTagVersatz, m_pad.superzahl == d);
 }
 
-void ZiehungsPanel::BLotUrClick(int tag) { BLotAuswerten(tag); }
+void ZiehungsPanel::BLotUrClick(int tag) {
+    BLotAuswerten(tag);
+}
 
 void ZiehungsPanel::BLotAuswerten(int tag) {
     const GewinnzahlenPad::Ergebnis e = m_pad.BLotAuswerten(tag);
     switch (e.wirkung) {
-    case GewinnzahlenPad::Wirkung::ZahlGewaehlt: m_zahlen->setGewaehlt(tag, true); break;
-    case GewinnzahlenPad::Wirkung::ZahlAbgewaehlt: m_zahlen->setGewaehlt(tag, false); break;
-    case GewinnzahlenPad::Wirkung::SchonSechs: m_dienste.dialoge->information(this, TextSechsGewaehlt); break;
+    case GewinnzahlenPad::Wirkung::ZahlGewaehlt:
+        m_zahlen->setGewaehlt(tag, true);
+        break;
+    case GewinnzahlenPad::Wirkung::ZahlAbgewaehlt:
+        m_zahlen->setGewaehlt(tag, false);
+        break;
+    case GewinnzahlenPad::Wirkung::SchonSechs:
+        m_dienste.dialoge->information(this, TextSechsGewaehlt);
+        break;
     case GewinnzahlenPad::Wirkung::SZGewaehlt:
         PSZ->setGewaehlt(e.vorherigeSZ + SZTagVersatz, false);
         PSZ->setGewaehlt(tag, true);
         break;
-    case GewinnzahlenPad::Wirkung::SZAbgewaehlt: PSZ->setGewaehlt(tag, false); break;
-    case GewinnzahlenPad::Wirkung::Ohne: break;
+    case GewinnzahlenPad::Wirkung::SZAbgewaehlt:
+        PSZ->setGewaehlt(tag, false);
+        break;
+    case GewinnzahlenPad::Wirkung::Ohne:
+        break;
     }
 }
 
@@ -315,7 +330,8 @@ void ZiehungsPanel::BHinzuClick() {
     const QDate datum = NaechsteZiehungVorschlagen(zustand().GewZahlen, m_dienste.uhr->heute());
     if (!datum.isValid()) {
         m_dienste.dialoge->fehler(
-            this, QStringLiteral("Die letzte Ziehung hat kein gültiges Datum; ich kann keinen Termin vorschlagen."));
+            this, QStringLiteral(
+                      "Die letzte Ziehung hat kein gültiges Datum; ich kann keinen Termin vorschlagen."));
         return;
     }
     hinzuModusSetzen(true);
@@ -346,11 +362,13 @@ void ZiehungsPanel::bsSkinSpeedButton2Click() {
     }
     if (m_dateiUnlesbar) {
         m_dienste.dialoge->fehler(
-            this, QStringLiteral("Die Gewinnzahlen-Datei konnte beim Start nicht gelesen werden. Damit sie nicht "
-                                 "überschrieben wird, speichere ich nicht.\r\rIch breche erst einmal ab."));
+            this,
+            QStringLiteral("Die Gewinnzahlen-Datei konnte beim Start nicht gelesen werden. Damit sie nicht "
+                           "überschrieben wird, speichere ich nicht.\r\rIch breche erst einmal ab."));
         return;
     }
-    const Status s = ZiehungSpeichern(gz, index, ZiehungAusPad(datum, m_pad), zustand().DatenPfad + GZDateiName);
+    const Status s =
+        ZiehungSpeichern(gz, index, ZiehungAusPad(datum, m_pad), zustand().DatenPfad + GZDateiName);
     if (!s) {
         m_dienste.dialoge->fehler(this, s.fehler());
         return;

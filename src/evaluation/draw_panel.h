@@ -77,7 +77,7 @@ private:
 
     GewinnzahlenPad m_pad;
     bool m_hinzu = false;
-    QDate m_neuesDatum;         // date of the entry that "Neue Ziehung" appended
+    QDate m_neuesDatum;           // date of the entry that "Neue Ziehung" appended
     bool m_dateiUnlesbar = false; // the draw file exists but could not be read: never overwrite it
 };
 

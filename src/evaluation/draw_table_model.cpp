@@ -17,7 +17,9 @@ int GewinnzahlenModell::rowCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : static_cast<int>(m_ziehungen.size());
 }
 
-int GewinnzahlenModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : Spalten; }
+int GewinnzahlenModell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : Spalten;
+}
 
 QVariant GewinnzahlenModell::data(const QModelIndex& idx, int rolle) const {
     if (!idx.isValid() || idx.row() >= rowCount() || idx.column() >= Spalten)

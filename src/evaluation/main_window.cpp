@@ -48,7 +48,8 @@ void TFAuswertung::FormCreate() {
     image3->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     image3->setAutoRaise(true);
     image3->setCursor(Qt::PointingHandCursor);
-    connect(image3, &QToolButton::clicked, this, [this] { webLinkOeffnen(m_dienste, this, WebLink::Startseite); });
+    connect(image3, &QToolButton::clicked, this,
+            [this] { webLinkOeffnen(m_dienste, this, WebLink::Startseite); });
     unten->addWidget(image3);
     unten->addStretch(1);
     BSchliessen = new QPushButton(QStringLiteral("Sch&ließen"), mitte);

@@ -9,9 +9,12 @@ struct Eintrag {
 };
 Eintrag eintrag(WebLink link) {
     switch (link) {
-    case WebLink::Gewinnzahlen: return {"Gewinnzahlen", "https://www.lotto.de/lotto-6aus49/lottozahlen"};
-    case WebLink::Startseite: return {"Startseite", "https://www.lotto.de/lotto-6aus49"};
-    case WebLink::Seite: return {"Seite", "https://www.lotto.de/lotto-6aus49/quoten"};
+    case WebLink::Gewinnzahlen:
+        return {"Gewinnzahlen", "https://www.lotto.de/lotto-6aus49/lottozahlen"};
+    case WebLink::Startseite:
+        return {"Startseite", "https://www.lotto.de/lotto-6aus49"};
+    case WebLink::Seite:
+        return {"Seite", "https://www.lotto.de/lotto-6aus49/quoten"};
     }
     return {"", ""};
 }
@@ -27,7 +30,8 @@ QUrl WebAdresse(WebLink link, const IniDatei& ini) {
 QString WebOfflineText(WebLink link) {
     if (link == WebLink::Seite)
         return QStringLiteral("Für den Aufruf der Seite muss eine Verbindung zum Internet bestehen.");
-    return QStringLiteral("Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen.");
+    return QStringLiteral(
+        "Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen.");
 }
 
 } // namespace kb

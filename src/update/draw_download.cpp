@@ -34,7 +34,8 @@ void GZDownload::starten(const QUrl& basis) {
         return;
     }
     GZSicherungAnlegen(m_datenPfad);
-    m_download.starten(GZDownloadAdresse(basis), m_datenPfad + GZDateiName, zustand().TempDatei, GZInhaltPruefen);
+    m_download.starten(GZDownloadAdresse(basis), m_datenPfad + GZDateiName, zustand().TempDatei,
+                       GZInhaltPruefen);
 }
 
 void GZDownload::downloadFertig(DateiDownload::Ergebnis ergebnis, const QString& meldung) {

@@ -20,9 +20,12 @@ struct GewinnzahlenStand {
     QString standSamstag, standMittwoch;     // newest local draws; empty when there is none
     QString aktuellSamstag, aktuellMittwoch; // newest draws that should exist
     // The texts as shown differ for one of the two days.
-    bool downloadMoeglich() const { return standSamstag != aktuellSamstag || standMittwoch != aktuellMittwoch; }
+    bool downloadMoeglich() const {
+        return standSamstag != aktuellSamstag || standMittwoch != aktuellMittwoch;
+    }
 };
-GewinnzahlenStand GewinnzahlenStandErmitteln(const ZahlenStatistik& s, const QDateTime& jetzt, const QLocale& locale);
+GewinnzahlenStand GewinnzahlenStandErmitteln(const ZahlenStatistik& s, const QDateTime& jetzt,
+                                             const QLocale& locale);
 
 // Base address of the download server's "downloads" folder: "Update"/"Server" in the
 // settings, else the downloads folder of the bundled data set as a file URL. Always ends with "/".

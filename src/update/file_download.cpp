@@ -29,16 +29,20 @@ QString schreibFehler(const QString& pfad, const QString& grund) {
 
 DateiDownload::DateiDownload(Network& netz, QObject* eltern) : QObject(eltern), m_netz(netz) {}
 
-DateiDownload::~DateiDownload() { abbrechen(); }
+DateiDownload::~DateiDownload() {
+    abbrechen();
+}
 
-void DateiDownload::starten(const QUrl& url, const QString& ziel, const QString& tempDatei, Pruefung pruefung) {
+void DateiDownload::starten(const QUrl& url, const QString& ziel, const QString& tempDatei,
+                            Pruefung pruefung) {
     abbrechen();
     m_url = url;
     m_ziel = ziel;
     m_temp = tempDatei;
     m_pruefung = std::move(pruefung);
     if (QFile::exists(m_temp) && !QFile::remove(m_temp)) {
-        const QString meldung = schreibFehler(m_temp, QStringLiteral("Die alte temporäre Datei lässt sich nicht löschen."));
+        const QString meldung =
+            schreibFehler(m_temp, QStringLiteral("Die alte temporäre Datei lässt sich nicht löschen."));
         QTimer::singleShot(0, this, [this, meldung] { beenden(Ergebnis::Dateifehler, meldung); });
         return;
     }

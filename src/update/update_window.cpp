@@ -63,8 +63,8 @@ TFUpdate::TFUpdate(Dienste& dienste, QWidget* eltern)
     gitter->addWidget(LStandMi, 1, 2);
     gitter->addWidget(LAktuellSo, 2, 1);
     gitter->addWidget(LAktuellMi, 2, 2);
-    auto* hinweis =
-        new QLabel(QStringLiteral("Der Download ist frühestens um 20:00 Uhr an einem Ziehungstag möglich."), gruppe);
+    auto* hinweis = new QLabel(
+        QStringLiteral("Der Download ist frühestens um 20:00 Uhr an einem Ziehungstag möglich."), gruppe);
     hinweis->setObjectName(QStringLiteral("LHinweis"));
     hinweis->setWordWrap(true);
     gitter->addWidget(hinweis, 3, 0, 1, 3);
@@ -130,7 +130,9 @@ void TFUpdate::standZeigen() {
     Bupdate->setEnabled(st.downloadMoeglich());
 }
 
-void TFUpdate::BupdateClick() { GZDownloadStarten(); }
+void TFUpdate::BupdateClick() {
+    GZDownloadStarten();
+}
 
 void TFUpdate::GZDownloadStarten() {
     if (m_download->laeuft())
@@ -146,10 +148,18 @@ void TFUpdate::downloadFertig(GZDownload::Ergebnis ergebnis, const QString& meld
     m_fortschritt->hide();
     unsetCursor();
     switch (ergebnis) {
-    case GZDownload::Ergebnis::KeinInternet: m_dienste.dialoge->information(this, TextKeinInternet); break;
-    case GZDownload::Ergebnis::Erfolgreich: m_dienste.dialoge->information(this, TextErfolg); break;
-    case GZDownload::Ergebnis::Gescheitert: m_dienste.dialoge->information(this, TextGescheitert); break;
-    case GZDownload::Ergebnis::Dateifehler: m_dienste.dialoge->fehler(this, meldung); break;
+    case GZDownload::Ergebnis::KeinInternet:
+        m_dienste.dialoge->information(this, TextKeinInternet);
+        break;
+    case GZDownload::Ergebnis::Erfolgreich:
+        m_dienste.dialoge->information(this, TextErfolg);
+        break;
+    case GZDownload::Ergebnis::Gescheitert:
+        m_dienste.dialoge->information(this, TextGescheitert);
+        break;
+    case GZDownload::Ergebnis::Dateifehler:
+        m_dienste.dialoge->fehler(this, meldung);
+        break;
     }
     // Show where the history stands now; this never starts another download.
     standZeigen();

@@ -23,8 +23,9 @@ public:
     inline static const QString TextErfolg = QStringLiteral("Der Download war erfolgreich.");
     inline static const QString TextGescheitert =
         QStringLiteral("Der Download ist gescheitert. Versuchen Sie es bitte später noch einmal.");
-    inline static const QString TextKeinInternet = QStringLiteral(
-        "Für den Download der Installations-Datei muss eine Verbindung zum Internet bestehen.\r\rIch breche ab.");
+    inline static const QString TextKeinInternet =
+        QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung zum Internet "
+                       "bestehen.\r\rIch breche ab.");
 
     explicit TFUpdate(Dienste& dienste, QWidget* eltern = nullptr);
 

@@ -21,7 +21,9 @@ void PadKnopf::setGewaehlt(bool gewaehlt) {
     update();
 }
 
-QSize PadKnopf::sizeHint() const { return {36, 28}; }
+QSize PadKnopf::sizeHint() const {
+    return {36, 28};
+}
 
 void PadKnopf::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -26,7 +26,9 @@ QByteArray datensatz(const QString& name) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TDate csvDatum(const QString& t) { return ausQDate(QDate::fromString(t, Qt::ISODate)); }
+TDate csvDatum(const QString& t) {
+    return ausQDate(QDate::fromString(t, Qt::ISODate));
+}
 } // namespace
 
 // The generated data set against its CSV sources.
@@ -84,7 +86,8 @@ private Q_SLOTS:
         for (const TNormalSchein& r : reihen)
             QCOMPARE(r.SZ, std::int8_t(7));
 
-        const QVector<TSySSchein> felder = RecordsAusBytes<TSySSchein>(datensatz(QStringLiteral("Demo-Systemschein.skb")));
+        const QVector<TSySSchein> felder =
+            RecordsAusBytes<TSySSchein>(datensatz(QStringLiteral("Demo-Systemschein.skb")));
         QCOMPARE(felder.size(), 3);
         const int codes[] = {2, 7, 1}, anzahl[] = {8, 9, 7};
         for (int i = 0; i < 3; ++i) {
@@ -116,7 +119,8 @@ private Q_SLOTS:
         QFile quoten(ziel + QStringLiteral("Quo.649"));
         QCOMPARE(quoten.size(), 731 * 80);
         // Without the data set the copy reports what is missing.
-        const Status s = DatensatzUebernehmen(dir.path() + QStringLiteral("/fehlt/"), dir.path() + QStringLiteral("/neu/"));
+        const Status s = DatensatzUebernehmen(dir.path() + QStringLiteral("/fehlt/"),
+                                              dir.path() + QStringLiteral("/neu/"));
         QVERIFY(!s.ok());
         QVERIFY(s.fehler().contains(QStringLiteral("kann nicht nach")));
     }

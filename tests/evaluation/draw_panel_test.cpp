@@ -148,7 +148,8 @@ private Q_SLOTS:
         QCOMPARE(statistik().ziehungen[KategorieSamstag].size(), 2);
 
         // Newest on top, numbers in stored order, unknown Superzahl empty.
-        QAbstractItemModelTester pruefer(f.g1->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester pruefer(f.g1->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(f.g1->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Datum"));
         QCOMPARE(f.g1->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Z3"));
         QCOMPARE(f.g1->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("SZ"));
@@ -163,8 +164,8 @@ private Q_SLOTS:
         // The draw with the unknown Superzahl presses no Superzahl button.
         f.waehle(0);
         QCOMPARE(f.lday->text(), QStringLiteral("Samstag"));
-        QCOMPARE(f.gewaehlteKnoepfe(), (QStringList{"PNummer10", "PNummer12", "PNummer2", "PNummer4", "PNummer6",
-                                                    "PNummer8"}));
+        QCOMPARE(f.gewaehlteKnoepfe(),
+                 (QStringList{"PNummer10", "PNummer12", "PNummer2", "PNummer4", "PNummer6", "PNummer8"}));
         QCOMPARE(f.w->ziehungen()->pad().superzahl, KeineSZ);
     }
 
@@ -182,11 +183,16 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("heute");
         QTest::addColumn<QString>("vorschlag");
         QTest::addColumn<QString>("tag");
-        QTest::newRow("nach Samstag 06.04.2024") << 3 << QDate(2024, 4, 11) << "10.04.2024" << "Mittwoch";
-        QTest::newRow("nach Mittwoch 03.04.2024") << 2 << QDate(2024, 4, 11) << "06.04.2024" << "Samstag";
-        QTest::newRow("leer, Donnerstag") << 0 << QDate(2024, 4, 11) << "10.04.2024" << "Mittwoch";
-        QTest::newRow("leer, Samstag") << 0 << QDate(2024, 4, 13) << "10.04.2024" << "Mittwoch";
-        QTest::newRow("leer, Mittwoch") << 0 << QDate(2024, 4, 10) << "06.04.2024" << "Samstag";
+        QTest::newRow("nach Samstag 06.04.2024") << 3 << QDate(2024, 4, 11) << "10.04.2024"
+                                                 << "Mittwoch";
+        QTest::newRow("nach Mittwoch 03.04.2024") << 2 << QDate(2024, 4, 11) << "06.04.2024"
+                                                  << "Samstag";
+        QTest::newRow("leer, Donnerstag") << 0 << QDate(2024, 4, 11) << "10.04.2024"
+                                          << "Mittwoch";
+        QTest::newRow("leer, Samstag") << 0 << QDate(2024, 4, 13) << "10.04.2024"
+                                       << "Mittwoch";
+        QTest::newRow("leer, Mittwoch") << 0 << QDate(2024, 4, 10) << "06.04.2024"
+                                        << "Samstag";
     }
     void vorschlag() {
         QFETCH(int, ziehungen);
@@ -199,8 +205,9 @@ private Q_SLOTS:
         f.klick(QStringLiteral("BHinzu"));
         if (ziehungen == 0) {
             // An empty history first offers the download; "Abbrechen" goes on with the new draw.
-            QCOMPARE(f.d.dialoge.texte(), QStringList{"Es fehlen jegliche Gewinnreihen.\r\rSoll ich deren Download "
-                                                      "gleich starten?"});
+            QCOMPARE(f.d.dialoge.texte(),
+                     QStringList{"Es fehlen jegliche Gewinnreihen.\r\rSoll ich deren Download "
+                                 "gleich starten?"});
             QCOMPARE(f.d.dialoge.meldungen[0].knoepfe, Knoepfe::JaNeinAbbrechen);
             QCOMPARE(m_updateGeoeffnet, 0);
         }
@@ -269,14 +276,17 @@ private Q_SLOTS:
         QVERIFY(GZDateiSchreiben(gzPfad(), beispiel).ok());
         const QByteArray vorher = dateiInhalt(gzPfad());
         Fenster f(&m_updateGeoeffnet);
-        QAbstractItemModelTester pruefer(f.g1->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester pruefer(f.g1->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         f.klick(QStringLiteral("BHinzu"));
         for (int n : {44, 2, 31, 7, 19})
             f.klick(QStringLiteral("PNummer%1").arg(n));
         f.klick(QStringLiteral("PSZNummer9"));
         f.klick(QStringLiteral("bsSkinSpeedButton2"));
-        QCOMPARE(f.d.dialoge.texte(),
-                 QStringList{"Bitte geben Sie sechs Gewinnzahlen und die Zusatzzahl an.\r\rIch breche erst einmal ab."});
+        QCOMPARE(
+            f.d.dialoge.texte(),
+            QStringList{
+                "Bitte geben Sie sechs Gewinnzahlen und die Zusatzzahl an.\r\rIch breche erst einmal ab."});
         QCOMPARE(f.d.dialoge.meldungen[0].art, Nachricht::Fehler);
         QVERIFY(f.w->ziehungen()->hinzuModus());
         QCOMPARE(dateiInhalt(gzPfad()), vorher);
@@ -288,7 +298,8 @@ private Q_SLOTS:
         const QByteArray nachher = dateiInhalt(gzPfad());
         QCOMPARE(nachher.size(), vorher.size() + 16);
         QCOMPARE(nachher.left(vorher.size()), vorher);
-        QCOMPARE(TGewZahlen::lesen(nachher.constData() + 48), ziehung(QDate(2024, 4, 10), {2, 7, 19, 25, 31, 44}, 9));
+        QCOMPARE(TGewZahlen::lesen(nachher.constData() + 48),
+                 ziehung(QDate(2024, 4, 10), {2, 7, 19, 25, 31, 44}, 9));
         QCOMPARE(zustand().GewZahlen.size(), 4);
         QVERIFY(!f.w->ziehungen()->hinzuModus());
         QCOMPARE(f.hinzu->text(), QStringLiteral("Neue Ziehung"));
@@ -312,13 +323,15 @@ private Q_SLOTS:
         f.waehle(1);
         QCOMPARE(f.lday->text(), QStringLiteral("Mittwoch"));
         QCOMPARE(f.label5->text(), QStringLiteral("Gewinnzahlen vom 03.04.2024"));
-        QCOMPARE(f.gewaehlteKnoepfe(), (QStringList{"PNummer1", "PNummer17", "PNummer22", "PNummer30", "PNummer49",
-                                                    "PNummer8", "PSZNummer0"}));
+        QCOMPARE(f.gewaehlteKnoepfe(), (QStringList{"PNummer1", "PNummer17", "PNummer22", "PNummer30",
+                                                    "PNummer49", "PNummer8", "PSZNummer0"}));
         // Without a Superzahl the correction is refused like a new draw.
         f.klick(QStringLiteral("PSZNummer0"));
         f.klick(QStringLiteral("bsSkinSpeedButton2"));
-        QCOMPARE(f.d.dialoge.texte(),
-                 QStringList{"Bitte geben Sie sechs Gewinnzahlen und die Zusatzzahl an.\r\rIch breche erst einmal ab."});
+        QCOMPARE(
+            f.d.dialoge.texte(),
+            QStringList{
+                "Bitte geben Sie sechs Gewinnzahlen und die Zusatzzahl an.\r\rIch breche erst einmal ab."});
         QCOMPARE(dateiInhalt(gzPfad()), vorher);
 
         f.klick(QStringLiteral("PSZNummer0"));
@@ -330,7 +343,8 @@ private Q_SLOTS:
         QCOMPARE(nachher.size(), vorher.size());
         QCOMPARE(nachher.left(16), vorher.left(16));
         QCOMPARE(nachher.mid(32), vorher.mid(32));
-        QCOMPARE(TGewZahlen::lesen(nachher.constData() + 16), ziehung(QDate(2024, 4, 3), {1, 8, 17, 22, 30, 48}, 0));
+        QCOMPARE(TGewZahlen::lesen(nachher.constData() + 16),
+                 ziehung(QDate(2024, 4, 3), {1, 8, 17, 22, 30, 48}, 0));
         // Stored in drawing order before, ascending after the correction.
         QCOMPARE(f.zeile(1), (QStringList{"03.04.2024", "1", "8", "17", "22", "30", "48", "0"}));
         QCOMPARE(f.combo->currentIndex(), 1);
@@ -372,7 +386,8 @@ private Q_SLOTS:
         f.klick(QStringLiteral("PSZNummer1"));
         f.klick(QStringLiteral("bsSkinSpeedButton2"));
         QCOMPARE(f.d.dialoge.meldungen.size(), 3);
-        QVERIFY(f.d.dialoge.meldungen[2].text.startsWith(QStringLiteral("Die Gewinnzahlen-Datei konnte beim Start")));
+        QVERIFY(f.d.dialoge.meldungen[2].text.startsWith(
+            QStringLiteral("Die Gewinnzahlen-Datei konnte beim Start")));
         QVERIFY(zustand().GewZahlen.isEmpty());
     }
 
@@ -412,13 +427,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("knopf");
         QTest::addColumn<QString>("adresse");
         QTest::addColumn<QString>("offline");
-        const QString gewinnzahlen =
-            QStringLiteral("Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen.");
-        QTest::newRow("bsSkinSpeedButton4") << "bsSkinSpeedButton4" << "https://www.lotto.de/lotto-6aus49/lottozahlen"
-                                            << gewinnzahlen;
-        QTest::newRow("Image1") << "Image1" << "https://www.lotto.de/lotto-6aus49/lottozahlen" << gewinnzahlen;
-        QTest::newRow("Image3") << "Image3" << "https://example.org/kugelblick" << gewinnzahlen;
-        QTest::newRow("Image5") << "Image5" << "https://www.lotto.de/lotto-6aus49/quoten"
+        const QString gewinnzahlen = QStringLiteral(
+            "Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen.");
+        QTest::newRow("bsSkinSpeedButton4")
+            << "bsSkinSpeedButton4"
+            << "https://www.lotto.de/lotto-6aus49/lottozahlen" << gewinnzahlen;
+        QTest::newRow("Image1") << "Image1"
+                                << "https://www.lotto.de/lotto-6aus49/lottozahlen" << gewinnzahlen;
+        QTest::newRow("Image3") << "Image3"
+                                << "https://example.org/kugelblick" << gewinnzahlen;
+        QTest::newRow("Image5") << "Image5"
+                                << "https://www.lotto.de/lotto-6aus49/quoten"
                                 << "Für den Aufruf der Seite muss eine Verbindung zum Internet bestehen.";
     }
     void webLinks() {
@@ -427,7 +446,8 @@ private Q_SLOTS:
         QFETCH(QString, offline);
         {
             IniDatei ini(zustand().einstellungenPfad());
-            ini.WriteString(QStringLiteral("Web"), QStringLiteral("Startseite"), QStringLiteral("https://example.org/kugelblick"));
+            ini.WriteString(QStringLiteral("Web"), QStringLiteral("Startseite"),
+                            QStringLiteral("https://example.org/kugelblick"));
             QVERIFY(ini.speichern().ok());
         }
         QVERIFY(GZDateiSchreiben(gzPfad(), beispiel).ok());

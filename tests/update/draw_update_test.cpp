@@ -27,18 +27,18 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("samstag");
         QTest::addColumn<QDate>("mittwoch");
         // 13.04.2024 is a Saturday, 10.04.2024 a Wednesday.
-        QTest::newRow("Samstag 19:59") << QDateTime(QDate(2024, 4, 13), QTime(19, 59)) << QDate(2024, 4, 6)
-                                       << QDate(2024, 4, 10);
-        QTest::newRow("Samstag 20:00") << QDateTime(QDate(2024, 4, 13), QTime(20, 0)) << QDate(2024, 4, 6)
-                                       << QDate(2024, 4, 10);
-        QTest::newRow("Samstag 20:01") << QDateTime(QDate(2024, 4, 13), QTime(20, 1)) << QDate(2024, 4, 13)
-                                       << QDate(2024, 4, 10);
-        QTest::newRow("Mittwoch 20:30") << QDateTime(QDate(2024, 4, 10), QTime(20, 30)) << QDate(2024, 4, 6)
-                                        << QDate(2024, 4, 10);
-        QTest::newRow("Donnerstag 08:00") << QDateTime(QDate(2024, 4, 11), QTime(8, 0)) << QDate(2024, 4, 6)
-                                          << QDate(2024, 4, 10);
-        QTest::newRow("Sonntag 00:30") << QDateTime(QDate(2024, 4, 14), QTime(0, 30)) << QDate(2024, 4, 13)
-                                       << QDate(2024, 4, 10);
+        QTest::newRow("Samstag 19:59")
+            << QDateTime(QDate(2024, 4, 13), QTime(19, 59)) << QDate(2024, 4, 6) << QDate(2024, 4, 10);
+        QTest::newRow("Samstag 20:00")
+            << QDateTime(QDate(2024, 4, 13), QTime(20, 0)) << QDate(2024, 4, 6) << QDate(2024, 4, 10);
+        QTest::newRow("Samstag 20:01")
+            << QDateTime(QDate(2024, 4, 13), QTime(20, 1)) << QDate(2024, 4, 13) << QDate(2024, 4, 10);
+        QTest::newRow("Mittwoch 20:30")
+            << QDateTime(QDate(2024, 4, 10), QTime(20, 30)) << QDate(2024, 4, 6) << QDate(2024, 4, 10);
+        QTest::newRow("Donnerstag 08:00")
+            << QDateTime(QDate(2024, 4, 11), QTime(8, 0)) << QDate(2024, 4, 6) << QDate(2024, 4, 10);
+        QTest::newRow("Sonntag 00:30")
+            << QDateTime(QDate(2024, 4, 14), QTime(0, 30)) << QDate(2024, 4, 13) << QDate(2024, 4, 10);
     }
     void erwarteteZiehung() {
         QFETCH(QDateTime, jetzt);
@@ -53,10 +53,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("standSa");
         QTest::addColumn<QString>("standMi");
         QTest::addColumn<bool>("moeglich");
-        QTest::newRow("Donnerstag früh, alles da") << QDateTime(QDate(2024, 4, 11), QTime(8, 0)) << "06.04.2024"
-                                                   << "10.04.2024" << false;
-        QTest::newRow("Samstag 20:30, Ziehung fehlt") << QDateTime(QDate(2024, 4, 13), QTime(20, 30)) << "06.04.2024"
-                                                      << "10.04.2024" << true;
+        QTest::newRow("Donnerstag früh, alles da")
+            << QDateTime(QDate(2024, 4, 11), QTime(8, 0)) << "06.04.2024"
+            << "10.04.2024" << false;
+        QTest::newRow("Samstag 20:30, Ziehung fehlt")
+            << QDateTime(QDate(2024, 4, 13), QTime(20, 30)) << "06.04.2024"
+            << "10.04.2024" << true;
     }
     void stand() {
         QFETCH(QDateTime, jetzt);
@@ -65,8 +67,8 @@ private Q_SLOTS:
         QFETCH(bool, moeglich);
         ZahlenStatistik s;
         // A Sunday draw at the end belongs to neither day.
-        StatistikStart(s, {ziehung(QDate(2024, 4, 3)), ziehung(QDate(2024, 4, 6)), ziehung(QDate(2024, 4, 10)),
-                           ziehung(QDate(2024, 4, 7))});
+        StatistikStart(s, {ziehung(QDate(2024, 4, 3)), ziehung(QDate(2024, 4, 6)),
+                           ziehung(QDate(2024, 4, 10)), ziehung(QDate(2024, 4, 7))});
         const GewinnzahlenStand st = GewinnzahlenStandErmitteln(s, jetzt, QLocale());
         QCOMPARE(st.standSamstag, standSa);
         QCOMPARE(st.standMittwoch, standMi);
@@ -90,7 +92,8 @@ private Q_SLOTS:
                  QUrl(QStringLiteral("file:///opt/kb/share/kugelblick/downloads/")));
         QCOMPARE(GZDownloadAdresse(DownloadBasis(IniDatei::ausText({}), QStringLiteral("/opt/kb/data/"))),
                  QUrl(QStringLiteral("file:///opt/kb/data/downloads/GZ.649")));
-        const IniDatei ini = IniDatei::ausText(QStringLiteral("[Update]\nServer=https://example.org/lotto/downloads\n"));
+        const IniDatei ini =
+            IniDatei::ausText(QStringLiteral("[Update]\nServer=https://example.org/lotto/downloads\n"));
         QCOMPARE(GZDownloadAdresse(DownloadBasis(ini, QStringLiteral("/opt/kb/data/"))),
                  QUrl(QStringLiteral("https://example.org/lotto/downloads/GZ.649")));
         QVERIFY(!GZDownloadAdresse(DownloadBasis(IniDatei::ausText({}), QString())).isValid());

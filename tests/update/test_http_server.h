@@ -50,7 +50,8 @@ private:
         Antwort a{404, QByteArray("<html><body>Not Found</body></html>")};
         if (const auto it = antworten.constFind(pfad); it != antworten.constEnd() && !it->isEmpty())
             a = it->value(std::min<int>(nummer, static_cast<int>(it->size()) - 1));
-        QByteArray antwort = "HTTP/1.1 " + QByteArray::number(a.status) + (a.status == 200 ? " OK" : " Fehler") +
+        QByteArray antwort = "HTTP/1.1 " + QByteArray::number(a.status) +
+                             (a.status == 200 ? " OK" : " Fehler") +
                              "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
                              QByteArray::number(a.body.size()) + "\r\nConnection: close\r\n\r\n" + a.body;
         s->write(antwort);

@@ -1,5 +1,5 @@
-#include "core/date.h"
 #include "core/data_set.h"
+#include "core/date.h"
 #include "core/draw_history.h"
 #include "core/ini_file.h"
 #include "core/program_state.h"
@@ -46,7 +46,8 @@ TGewZahlen ziehung(const QDate& d, std::uint8_t a) {
 }
 const QVector<TGewZahlen> alt = {ziehung(QDate(2024, 3, 30), 1), ziehung(QDate(2024, 4, 3), 2),
                                  ziehung(QDate(2024, 4, 6), 3)};
-const QVector<TGewZahlen> neu = alt + QVector<TGewZahlen>{ziehung(QDate(2024, 4, 10), 4), ziehung(QDate(2024, 4, 13), 5)};
+const QVector<TGewZahlen> neu =
+    alt + QVector<TGewZahlen>{ziehung(QDate(2024, 4, 10), 4), ziehung(QDate(2024, 4, 13), 5)};
 const QByteArray altBytes = RecordsZuBytes<TGewZahlen>(alt);
 const QByteArray neuBytes = RecordsZuBytes<TGewZahlen>(neu);
 const QByteArray frueherBytes = RecordsZuBytes<TGewZahlen>(alt.mid(0, 1));
@@ -59,7 +60,9 @@ bool schreiben(const QString& pfad, const QByteArray& b) {
     QFile f(pfad);
     return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
 }
-QString text(QWidget& w, const char* name) { return w.findChild<QLabel*>(QLatin1String(name))->text(); }
+QString text(QWidget& w, const char* name) {
+    return w.findChild<QLabel*>(QLatin1String(name))->text();
+}
 
 } // namespace
 
@@ -79,7 +82,8 @@ private:
 private Q_SLOTS:
     void initTestCase() {
         // The system proxy must not take the requests to 127.0.0.1.
-        for (const char* v : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+        for (const char* v :
+             {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
             qunsetenv(v);
     }
 
@@ -105,23 +109,23 @@ private Q_SLOTS:
         const QString ok = TFUpdate::TextErfolg, gescheitert = TFUpdate::TextGescheitert;
         const QByteArray html = "<!DOCTYPE html><html><head><title>Wartung</title></head><body>Bitte später."
                                 "</body></html>";
-        QTest::newRow("Erfolg") << QList<int>{200} << QList<QByteArray>{neuBytes} << true << false << ok << neuBytes
-                                << altBytes << 2;
+        QTest::newRow("Erfolg") << QList<int>{200} << QList<QByteArray>{neuBytes} << true << false << ok
+                                << neuBytes << altBytes << 2;
         QTest::newRow("kürzer als 4 Bytes") << QList<int>{200} << QList<QByteArray>{"GZ"} << true << false
                                             << gescheitert << altBytes << QByteArray("fehlt") << 1;
         QTest::newRow("HTML-Seite mit 200") << QList<int>{200} << QList<QByteArray>{html} << true << false
                                             << gescheitert << altBytes << QByteArray("fehlt") << 2;
-        QTest::newRow("zweiter Abruf liefert HTML") << QList<int>{200, 200} << QList<QByteArray>{neuBytes, html}
-                                                    << true << false << gescheitert << altBytes << QByteArray("fehlt")
-                                                    << 2;
+        QTest::newRow("zweiter Abruf liefert HTML")
+            << QList<int>{200, 200} << QList<QByteArray>{neuBytes, html} << true << false << gescheitert
+            << altBytes << QByteArray("fehlt") << 2;
         QTest::newRow("404 mit Fehlerseite") << QList<int>{404} << QList<QByteArray>{html} << true << false
                                              << gescheitert << altBytes << QByteArray("fehlt") << 1;
-        QTest::newRow("Server aus") << QList<int>{} << QList<QByteArray>{} << false << false << gescheitert << altBytes
-                                    << QByteArray("fehlt") << 0;
-        QTest::newRow("alte Sicherung, Erfolg") << QList<int>{200} << QList<QByteArray>{neuBytes} << true << true
-                                                << ok << neuBytes << frueherBytes << 2;
-        QTest::newRow("alte Sicherung, Fehlerseite") << QList<int>{200} << QList<QByteArray>{html} << true << true
-                                                     << gescheitert << altBytes << frueherBytes << 2;
+        QTest::newRow("Server aus") << QList<int>{} << QList<QByteArray>{} << false << false << gescheitert
+                                    << altBytes << QByteArray("fehlt") << 0;
+        QTest::newRow("alte Sicherung, Erfolg") << QList<int>{200} << QList<QByteArray>{neuBytes} << true
+                                                << true << ok << neuBytes << frueherBytes << 2;
+        QTest::newRow("alte Sicherung, Fehlerseite") << QList<int>{200} << QList<QByteArray>{html} << true
+                                                     << true << gescheitert << altBytes << frueherBytes << 2;
     }
     void download() {
         QFETCH(QList<int>, status);
@@ -185,8 +189,9 @@ private Q_SLOTS:
         QSignalSpy beendet(&w, &TFUpdate::downloadBeendet);
         w.BupdateClick();
         QVERIFY(beendet.wait(5000));
-        QCOMPARE(d.dialoge.texte(), QStringList{"Für den Download der Installations-Datei muss eine Verbindung zum "
-                                                "Internet bestehen.\r\rIch breche ab."});
+        QCOMPARE(d.dialoge.texte(),
+                 QStringList{"Für den Download der Installations-Datei muss eine Verbindung zum "
+                             "Internet bestehen.\r\rIch breche ab."});
         QVERIFY(d.netz.abrufe.isEmpty());
         QCOMPARE(lesen(gz()), altBytes);
         QVERIFY(!QFile::exists(bak()));
@@ -201,7 +206,7 @@ private Q_SLOTS:
         w->BupdateClick();
         QVERIFY(w->downloadLaeuft());
         QCOMPARE(lesen(bak()), altBytes); // moved aside while the download runs
-        w->close(); // destroyed on close
+        w->close();                       // destroyed on close
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(lesen(gz()), altBytes);
         QVERIFY(!QFile::exists(bak()));
@@ -234,8 +239,9 @@ private Q_SLOTS:
         w.show();
         QStringList erwartet;
         if (fragen)
-            erwartet.append(QStringLiteral("Es fehlen jegliche Gewinnreihen.\r\rSoll ich deren Download gleich "
-                                           "starten?"));
+            erwartet.append(
+                QStringLiteral("Es fehlen jegliche Gewinnreihen.\r\rSoll ich deren Download gleich "
+                               "starten?"));
         if (antwort == int(Antwort::Nein)) {
             QCOMPARE(d.dialoge.texte(), erwartet);
             QCOMPARE(text(w, "LStandSo"), QString());
@@ -258,8 +264,8 @@ private Q_SLOTS:
 
     void ersterStartLaedtMitgelieferteZiehungen() {
         // A new user: no data folder yet, the program beside its data set, the download answered "Ja".
-        const QString daten =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Kugelblick/");
+        const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                              QStringLiteral("/Kugelblick/");
         QDir(daten).removeRecursively();
         qputenv("KUGELBLICK_DATENSATZ", KB_DATENSATZ_DIR);
         zustand() = Programmzustand{};

@@ -27,6 +27,8 @@ int main(int argc, char* argv[]) {
     QFile::copy(pfade.datensatzPfad + QStringLiteral("GZ.649"), pfade.datenPfad + QStringLiteral("GZ.649"));
 
     kb::test::TestDienste dienste;
+    // The morning after the newest bundled draw, so the update window shows a current history.
+    dienste.uhr.zeit = QDateTime(QDate(2026, 7, 23), QTime(10, 0));
     kb::Programmstart start(dienste.dienste);
     start.ausfuehren();
 
