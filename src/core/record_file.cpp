@@ -26,7 +26,8 @@ Status DateiSchreibenAtomar(const QString& pfad, const QByteArray& daten) {
     };
     if (!f.open(QIODevice::WriteOnly))
         return fehler();
-    if (f.write(daten) != daten.size()) {
+    // QSaveFile buffers; a failed flush (disk full) is not remembered by commit(), so check it here.
+    if (f.write(daten) != daten.size() || !f.flush()) {
         const Fehler e = fehler();
         f.cancelWriting();
         return e;

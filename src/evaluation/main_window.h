@@ -13,6 +13,7 @@ class QToolBar;
 namespace kb {
 
 class Fensterverwaltung;
+class ZiehungsPanel;
 
 // The program's home: draw management on the left, ticket tabs on the right,
 // tool bar and menus that open every other window.
@@ -32,6 +33,7 @@ public:
     void routenAktualisieren();
 
     QAction* aktion(const QString& name) const { return m_aktionen.value(name); }
+    ZiehungsPanel* ziehungen() const { return m_ziehungen; }
     const AuswertungEinstellungen& einstellungen() const { return m_einstellungen; }
 
 public Q_SLOTS:
@@ -51,6 +53,7 @@ private:
     Dienste& m_dienste;
     Fensterverwaltung& m_router;
     QToolBar* Tool1 = nullptr;
+    ZiehungsPanel* m_ziehungen = nullptr; // the left column, "Pleft"
     QWidget* Pleft = nullptr;
     QWidget* Pright = nullptr;
     QPushButton* BSchliessen = nullptr;
