@@ -31,7 +31,8 @@ Status GZInhaltPruefen(const QByteArray& daten) {
     const QVector<TGewZahlen> ziehungen = RecordsAusBytes<TGewZahlen>(daten);
     for (qsizetype i = 0; i < ziehungen.size(); ++i) {
         const TGewZahlen& z = ziehungen[i];
-        if (!std::isfinite(z.datum) || z.datum != std::floor(z.datum) || z.datum < frueheste || z.datum > spaeteste)
+        if (!std::isfinite(z.datum) || z.datum != std::floor(z.datum) || z.datum < frueheste ||
+            z.datum > spaeteste)
             return falsch(QStringLiteral("Ziehung %1 hat kein gültiges Datum").arg(i + 1));
         for (const std::uint8_t n : z.GZ)
             if (n < 1 || n > MaxZahl)

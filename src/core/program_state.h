@@ -27,6 +27,7 @@ struct Programmzustand {
     QString ProgrammPfad; // with trailing separator
     QString TempDatei;
     QString HilfeDatei;
+    QString DatensatzPfad; // the data set shipped beside the program, trailing separator; empty if not found
     QLocale LandesFormat;
     int BildschirmBreite = 0;
     int BildschirmHoehe = 0;

@@ -2,6 +2,8 @@
 
 #include "core/program_state.h"
 #include "ticket_tabs.h"
+#include "draw_panel.h"
+#include "quotas/quota_file.h"
 #include "window_router.h"
 #include "widgets/icons.h"
 
@@ -31,9 +33,8 @@ void TFAuswertung::FormCreate() {
     auto* spalten = new QVBoxLayout(mitte);
     spalten->setContentsMargins(6, 6, 6, 6);
     auto* seiten = new QHBoxLayout;
-    Pleft = new QWidget(mitte);
-    Pleft->setObjectName(QStringLiteral("Pleft"));
-    Pleft->setFixedWidth(300);
+    m_ziehungen = new ZiehungsPanel(m_dienste, [this] { m_router.oeffne(QStringLiteral("FUpdate")); }, mitte);
+    Pleft = m_ziehungen;
     Pright = new Tippauswertung(m_dienste, mitte);
     Pright->setObjectName(QStringLiteral("Pright"));
     seiten->addWidget(Pleft);
@@ -41,6 +42,17 @@ void TFAuswertung::FormCreate() {
     spalten->addLayout(seiten, 1);
 
     auto* unten = new QHBoxLayout;
+    auto* image3 = new QToolButton(mitte);
+    image3->setObjectName(QStringLiteral("Image3"));
+    image3->setIcon(symbolIcon(Symbol::Web));
+    image3->setIconSize(QSize(24, 24));
+    image3->setText(QStringLiteral("Kugelblick im Netz"));
+    image3->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    image3->setAutoRaise(true);
+    image3->setCursor(Qt::PointingHandCursor);
+    connect(image3, &QToolButton::clicked, this,
+            [this] { webLinkOeffnen(m_dienste, this, WebLink::Startseite); });
+    unten->addWidget(image3);
     unten->addStretch(1);
     BSchliessen = new QPushButton(QStringLiteral("Sch&ließen"), mitte);
     BSchliessen->setObjectName(QStringLiteral("BSchliessen"));
@@ -53,6 +65,10 @@ void TFAuswertung::FormCreate() {
     resize(ClientBreite, ClientHoehe + menuHoehe);
     setMinimumSize(ClientBreite, ClientHoehe + menuHoehe);
     setWindowOpacity(0.0);
+
+    m_ziehungen->GZEinlesen();
+    if (const Status s = QuotenListeLaden(zustand().DatenPfad + QuoDateiName, zustand().QuotenListe); !s)
+        m_dienste.dialoge->fehler(this, s.fehler());
 }
 
 QSize TFAuswertung::clientGroesse() const { return {width(), height() - menuBar()->sizeHint().height()}; }
@@ -170,6 +186,12 @@ void TFAuswertung::menuUndWerkzeugleisteAnlegen() {
     auto* abstand = new QWidget(Tool1);
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     Tool1->addWidget(abstand);
+    QAction* seite = neueAktion(QStringLiteral("Image5"), QStringLiteral("Quoten im Netz"), {});
+    seite->setIcon(symbolIcon(Symbol::Web));
+    seite->setToolTip(QStringLiteral("Quoten im Internet aufrufen"));
+    connect(seite, &QAction::triggered, this, [this] { webLinkOeffnen(m_dienste, this, WebLink::Seite); });
+    Tool1->addAction(seite);
+    Tool1->widgetForAction(seite)->setObjectName(seite->objectName());
     Tool1->addAction(hilfe);
     Tool1->widgetForAction(hilfe)->setObjectName(hilfe->objectName());
 
@@ -203,6 +225,8 @@ void TFAuswertung::FormShow() {
     zustand().SZiehung = m_einstellungen.sZiehung;
     Pright->einstellungenUebernehmen(m_einstellungen);
     Pright->startDateienOeffnen(m_einstellungen);
+    if (zustand().GewZahlen.isEmpty())
+        m_ziehungen->downloadAnbieten();
 }
 
 bool TFAuswertung::FormCloseQuery() {

@@ -14,6 +14,7 @@ namespace kb {
 
 class Fensterverwaltung;
 class Tippauswertung;
+class ZiehungsPanel;
 
 // The program's home: draw management on the left, ticket tabs on the right,
 // tool bar and menus that open every other window.
@@ -34,6 +35,7 @@ public:
 
     QAction* aktion(const QString& name) const { return m_aktionen.value(name); }
     Tippauswertung* tippauswertung() const { return Pright; }
+    ZiehungsPanel* ziehungen() const { return m_ziehungen; }
     const AuswertungEinstellungen& einstellungen() const { return m_einstellungen; }
 
 public Q_SLOTS:
@@ -53,6 +55,7 @@ private:
     Dienste& m_dienste;
     Fensterverwaltung& m_router;
     QToolBar* Tool1 = nullptr;
+    ZiehungsPanel* m_ziehungen = nullptr; // the left column, "Pleft"
     QWidget* Pleft = nullptr;
     Tippauswertung* Pright = nullptr;
     QPushButton* BSchliessen = nullptr;

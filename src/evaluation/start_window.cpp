@@ -1,5 +1,6 @@
 #include "start_window.h"
 
+#include "core/data_set.h"
 #include "core/money.h"
 #include "core/program_state.h"
 #include "platform/paths.h"
@@ -8,6 +9,7 @@
 #include "widgets/window_help.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
@@ -100,8 +102,14 @@ void TFStart::FormCreate() {
     z.ProgrammPfad = pfade.programmPfad;
     z.TempDatei = pfade.tempDatei;
     z.DatenPfad = pfade.datenPfad;
+    z.DatensatzPfad = pfade.datensatzPfad;
+    const bool ersterStart = !QDir(z.DatenPfad).exists();
     // A folder that cannot be created shows up at the first file access in it.
-    datenOrdnerAnlegen(z.DatenPfad);
+    if (datenOrdnerAnlegen(z.DatenPfad) && ersterStart && !z.DatensatzPfad.isEmpty()) {
+        // A new data folder gets the quotas and the demo tickets; a file that could not be
+        // copied only means standard quotas or no demo tab, so the start goes on.
+        DatensatzUebernehmen(z.DatensatzPfad, z.DatenPfad);
+    }
     SystemeEinlesen(SystemeAufbauen(MaxSystemreihen));
     z.HilfeDatei = pfade.hilfeDatei;
     z.LandesFormat = QLocale::system().language() == QLocale::C ? QLocale(QLocale::German, QLocale::Germany)

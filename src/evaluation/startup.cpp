@@ -6,6 +6,7 @@
 #include "tools/calendar_window.h"
 #include "tools/info_window.h"
 #include "tools/nueberk_window.h"
+#include "update/update_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -58,6 +59,7 @@ void Programmstart::routenRegistrieren() {
     m_router.registriere(QStringLiteral("FNueberK"), [&d] { return new TFNueberK(d); });
     m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
+    m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
 }
 
 } // namespace kb

@@ -24,6 +24,12 @@ Pfade pfadeErmitteln() {
     // Installed layout: <prefix>/bin/kugelblick and <prefix>/share/kugelblick; build tree: <build>/bin and <build>/data.
     const QStringList kandidaten = {p.programmPfad + QStringLiteral("../share/kugelblick/"),
                                     p.programmPfad + QStringLiteral("../data/"), p.programmPfad + QStringLiteral("data/")};
+    // Packagers and tests can point elsewhere.
+    const QString vorgabe = qEnvironmentVariable("KUGELBLICK_DATENSATZ");
+    if (!vorgabe.isEmpty() && QDir(vorgabe).exists()) {
+        p.datensatzPfad = mitTrenner(QDir::cleanPath(vorgabe));
+        return p;
+    }
     for (const QString& k : kandidaten) {
         if (QDir(k).exists()) {
             p.datensatzPfad = mitTrenner(QDir::cleanPath(k));

@@ -18,7 +18,9 @@ const QStringList QuotenKlassenTexte = {
 };
 
 namespace {
-constexpr Geld euro(std::int64_t cent) { return cent * 100; }
+constexpr Geld euro(std::int64_t cent) {
+    return cent * 100;
+}
 } // namespace
 
 // 44097 = 23.09.2020, 40429 = 08.09.2010.

@@ -19,8 +19,8 @@ extern const QStringList QuotenKlassenTexte;
 
 // Mean quotas for draws without a known real quota, one row per period of draws.
 struct StandardquotenZeile {
-    TDate ab = 0;               // first draw date of the period
-    std::array<Geld, 10> q{};   // q[1..9]; 0 where the period has no such amount
+    TDate ab = 0;             // first draw date of the period
+    std::array<Geld, 10> q{}; // q[1..9]; 0 where the period has no such amount
 };
 // Newest period first: from 23.09.2020, from 08.09.2010, before 08.09.2010.
 extern const std::array<StandardquotenZeile, 3> Standardquoten;

@@ -50,7 +50,9 @@ void StatistikStart(ZahlenStatistik& s, const QVector<TGewZahlen>& gewZahlen) {
 }
 
 namespace {
-bool kategorieGueltig(int k) { return k >= 0 && k < KategorieAnzahl; }
+bool kategorieGueltig(int k) {
+    return k >= 0 && k < KategorieAnzahl;
+}
 } // namespace
 
 const Zahlenzaehler& TeilStatistik(ZahlenStatistik& s, int von, int bis, int kategorie) {

@@ -46,7 +46,7 @@ const Zahlenzaehler& TeilStatistik(ZahlenStatistik& s, int von, int bis, int kat
 
 // Absence at the end of the stretch von..bis of a category.
 struct Abwesenheit {
-    Zahlenzaehler luecke{};   // draws since the last occurrence of n (index n - 1)
+    Zahlenzaehler luecke{};    // draws since the last occurrence of n (index n - 1)
     Zahlenfolge reihenfolge{}; // numbers by gap, largest first, equal gaps ascending
 };
 Abwesenheit Ausgeblieben(const ZahlenStatistik& s, int von, int bis, int kategorie);

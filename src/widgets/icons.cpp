@@ -48,6 +48,9 @@ QColor farbeVon(Symbol s) {
     case Symbol::Rechner: return QColor(80, 80, 80);
     case Symbol::Hilfe: return QColor(40, 120, 200);
     case Symbol::Web: return QColor(30, 130, 180);
+    case Symbol::Hinzufuegen: return QColor(40, 150, 70);
+    case Symbol::Abbrechen: return QColor(200, 50, 45);
+    case Symbol::Leeren: return QColor(120, 120, 130);
     }
     return Qt::gray;
 }
@@ -153,6 +156,30 @@ void zeichne(QPainter& p, Symbol s, const QRectF& r) {
             p.setPen(Qt::white);
             p.drawText(rect(0.1, 0.1, 0.8, 0.8), Qt::AlignCenter, QStringLiteral("?"));
         }
+        break;
+    }
+    case Symbol::Hinzufuegen:
+        p.drawEllipse(rect(0.1, 0.1, 0.8, 0.8));
+        p.setPen(QPen(Qt::white, w / 8.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(pt(0.5, 0.28), pt(0.5, 0.72));
+        p.drawLine(pt(0.28, 0.5), pt(0.72, 0.5));
+        break;
+    case Symbol::Abbrechen:
+        p.drawEllipse(rect(0.1, 0.1, 0.8, 0.8));
+        p.setPen(QPen(Qt::white, w / 8.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(pt(0.34, 0.34), pt(0.66, 0.66));
+        p.drawLine(pt(0.66, 0.34), pt(0.34, 0.66));
+        break;
+    case Symbol::Leeren: {
+        // An eraser lying aslant over a line.
+        p.save();
+        p.translate(pt(0.5, 0.45));
+        p.rotate(-35);
+        p.drawRoundedRect(QRectF(-0.36 * w, -0.16 * w, 0.72 * w, 0.32 * w), 2, 2);
+        p.setBrush(f.darker(120));
+        p.drawRoundedRect(QRectF(-0.36 * w, -0.16 * w, 0.26 * w, 0.32 * w), 2, 2);
+        p.restore();
+        p.drawLine(pt(0.12, 0.88), pt(0.88, 0.88));
         break;
     }
     }

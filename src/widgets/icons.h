@@ -20,6 +20,9 @@ enum class Symbol {
     Rechner,
     Hilfe,
     Web,
+    Hinzufuegen, // a new draw
+    Abbrechen,   // cancel the new draw
+    Leeren,      // clear the number pad
 };
 
 // Tool-bar pictograms drawn by the program, so no image files need to ship.

@@ -1,10 +1,13 @@
+#include "core/data_set.h"
 #include "core/date.h"
 #include "core/draw_history.h"
 #include "core/money.h"
 #include "core/record_file.h"
 #include "test_main.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 using namespace kb;
 
@@ -23,7 +26,9 @@ QByteArray datensatz(const QString& name) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TDate csvDatum(const QString& t) { return ausQDate(QDate::fromString(t, Qt::ISODate)); }
+TDate csvDatum(const QString& t) {
+    return ausQDate(QDate::fromString(t, Qt::ISODate));
+}
 } // namespace
 
 // The generated data set against its CSV sources.
@@ -81,7 +86,8 @@ private Q_SLOTS:
         for (const TNormalSchein& r : reihen)
             QCOMPARE(r.SZ, std::int8_t(7));
 
-        const QVector<TSySSchein> felder = RecordsAusBytes<TSySSchein>(datensatz(QStringLiteral("Demo-Systemschein.skb")));
+        const QVector<TSySSchein> felder =
+            RecordsAusBytes<TSySSchein>(datensatz(QStringLiteral("Demo-Systemschein.skb")));
         QCOMPARE(felder.size(), 3);
         const int codes[] = {2, 7, 1}, anzahl[] = {8, 9, 7};
         for (int i = 0; i < 3; ++i) {
@@ -94,6 +100,29 @@ private Q_SLOTS:
                     QCOMPARE(int(felder[i].WZ[k]), 0);
             }
         }
+    }
+
+    void neuerDatenordnerBekommtQuotenUndDemos() {
+        QTemporaryDir dir;
+        const QString ziel = dir.path() + QLatin1Char('/');
+        {
+            QFile eigene(ziel + QStringLiteral("Demo-Normalschein.nkb"));
+            QVERIFY(eigene.open(QIODevice::WriteOnly));
+            eigene.write("eigen");
+        }
+        QVERIFY(DatensatzUebernehmen(QStringLiteral(KB_DATENSATZ_DIR "/"), ziel).ok());
+        QCOMPARE(QDir(ziel).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"Demo-Normalschein.nkb", "Demo-Systemschein.skb", "Quo.649"}));
+        QFile eigene(ziel + QStringLiteral("Demo-Normalschein.nkb"));
+        QVERIFY(eigene.open(QIODevice::ReadOnly));
+        QCOMPARE(eigene.readAll(), QByteArray("eigen")); // never overwritten
+        QFile quoten(ziel + QStringLiteral("Quo.649"));
+        QCOMPARE(quoten.size(), 731 * 80);
+        // Without the data set the copy reports what is missing.
+        const Status s = DatensatzUebernehmen(dir.path() + QStringLiteral("/fehlt/"),
+                                              dir.path() + QStringLiteral("/neu/"));
+        QVERIFY(!s.ok());
+        QVERIFY(s.fehler().contains(QStringLiteral("kann nicht nach")));
     }
 };
 KB_TEST(DatensatzTest)

@@ -23,7 +23,9 @@ TGewZahlen ziehung(TDate datum, std::array<std::uint8_t, 6> gz, std::uint8_t sz)
     return z;
 }
 
-QByteArray bytesVon(const QVector<TGewZahlen>& v) { return RecordsZuBytes<TGewZahlen>(v); }
+QByteArray bytesVon(const QVector<TGewZahlen>& v) {
+    return RecordsZuBytes<TGewZahlen>(v);
+}
 
 bool schreiben(const QString& pfad, const QByteArray& b) {
     QFile f(pfad);
@@ -35,9 +37,9 @@ QByteArray lesen(const QString& pfad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-const QVector<TGewZahlen> drei = {ziehung(45388, {3, 11, 19, 26, 38, 45}, 7),   // Sa 06.04.2024
-                                  ziehung(45392, {49, 1, 17, 22, 30, 8}, 0),    // Mi 10.04.2024, drawing order
-                                  ziehung(45395, {2, 4, 6, 8, 10, 12}, 255)};   // Sa 13.04.2024, SZ unknown
+const QVector<TGewZahlen> drei = {ziehung(45388, {3, 11, 19, 26, 38, 45}, 7), // Sa 06.04.2024
+                                  ziehung(45392, {49, 1, 17, 22, 30, 8}, 0),  // Mi 10.04.2024, drawing order
+                                  ziehung(45395, {2, 4, 6, 8, 10, 12}, 255)}; // Sa 13.04.2024, SZ unknown
 } // namespace
 
 class GewinnzahlenDateiTest : public QObject {
@@ -81,7 +83,8 @@ private Q_SLOTS:
 
     void nichtsWirdGeprueftOderSortiert() {
         // Out-of-range numbers, unknown Superzahl and unordered dates come back as stored.
-        QVector<TGewZahlen> fremd = {ziehung(45390, {0, 50, 255, 7, 7, 1}, 200), ziehung(100, {1, 2, 3, 4, 5, 6}, 9)};
+        QVector<TGewZahlen> fremd = {ziehung(45390, {0, 50, 255, 7, 7, 1}, 200),
+                                     ziehung(100, {1, 2, 3, 4, 5, 6}, 9)};
         QTemporaryDir dir;
         const QString pfad = dir.filePath(GZDateiName);
         QVERIFY(GZDateiSchreiben(pfad, fremd).ok());
@@ -138,7 +141,8 @@ private Q_SLOTS:
         QTest::newRow("leer") << QByteArray() << false;
         QTest::newRow("angeschnitten") << gut.left(40) << false;
         QTest::newRow("HTML-Fehlerseite")
-            << QByteArray("<!DOCTYPE html><html><body>404 Not Found</body></html>").leftJustified(64, ' ') << false;
+            << QByteArray("<!DOCTYPE html><html><body>404 Not Found</body></html>").leftJustified(64, ' ')
+            << false;
         QTest::newRow("Datum mit Uhrzeit") << bytesVon({ziehung(45383.5, {1, 2, 3, 4, 5, 6}, 1)}) << false;
         QTest::newRow("Datum 1900") << bytesVon({ziehung(1, {1, 2, 3, 4, 5, 6}, 1)}) << false;
         QTest::newRow("Datum 2200") << bytesVon({ziehung(ausQDate(QDate(2200, 1, 1)), {1, 2, 3, 4, 5, 6}, 1)})
@@ -146,7 +150,8 @@ private Q_SLOTS:
         QTest::newRow("Datum NaN") << bytesVon({ziehung(std::nan(""), {1, 2, 3, 4, 5, 6}, 1)}) << false;
         QTest::newRow("Zahl 0") << bytesVon({drei[0], ziehung(45394, {0, 2, 3, 4, 5, 6}, 1)}) << false;
         QTest::newRow("Zahl 50") << bytesVon({ziehung(45394, {1, 2, 3, 4, 5, 50}, 1)}) << false;
-        QTest::newRow("erste Ziehung 1955") << bytesVon({ziehung(20371, {13, 41, 3, 23, 12, 16}, 255)}) << true;
+        QTest::newRow("erste Ziehung 1955")
+            << bytesVon({ziehung(20371, {13, 41, 3, 23, 12, 16}, 255)}) << true;
     }
     void inhaltPruefen() {
         QFETCH(QByteArray, daten);

@@ -67,7 +67,7 @@ private Q_SLOTS:
             if (QWidget* b = tool->widgetForAction(a); b && !b->objectName().isEmpty())
                 knoepfe.append(b->objectName());
         QCOMPARE(knoepfe, (QStringList{"BClose", "BEingabeN", "BEingabeS", "BDruck", "BSystemWahl", "BZufall",
-                                       "BStatistik", "BUpdate", "BQuoten", "BNoverK", "BKal", "BCalc", "BHelp"}));
+                                       "BStatistik", "BUpdate", "BQuoten", "BNoverK", "BKal", "BCalc", "Image5", "BHelp"}));
     }
 
     void eintraegeOhneFensterSindAus() {
@@ -136,8 +136,9 @@ private Q_SLOTS:
         TFAuswertung w(d.dienste, router);
         w.show();
         w.close();
-        QCOMPARE(d.dialoge.meldungen.size(), 1);
-        QCOMPARE(d.dialoge.meldungen[0].art, Nachricht::Fehler);
+        // The first message offers the download of the missing draws.
+        QCOMPARE(d.dialoge.meldungen.size(), 2);
+        QCOMPARE(d.dialoge.meldungen[1].art, Nachricht::Fehler);
         QVERIFY(QFileInfo(zustand().einstellungenPfad()).isDir());
         QDir(zustand().einstellungenPfad()).removeRecursively();
     }

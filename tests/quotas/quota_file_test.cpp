@@ -21,14 +21,14 @@ private Q_SLOTS:
     void zweiRecordsIn160Bytes() {
         // Built byte by byte; the newer draw comes first, and file order is kept.
         QByteArray b(160, '\0');
-        bytes::schreibeDouble(b.data(), 44100);  // Sa 26.09.2020
+        bytes::schreibeDouble(b.data(), 44100);      // Sa 26.09.2020
         bytes::schreibeDouble(b.data() + 80, 44097); // Mi 23.09.2020
         for (int k = 1; k <= 9; ++k) {
             bytes::schreibeI64(b.data() + 8 * k, 1000000LL * k);
             bytes::schreibeI64(b.data() + 80 + 8 * k, 2000000LL * k);
         }
-        bytes::schreibeI64(b.data() + 72, 60000);   // 6,00 €
-        bytes::schreibeI64(b.data() + 152, 50000);  // 5,00 €
+        bytes::schreibeI64(b.data() + 72, 60000);          // 6,00 €
+        bytes::schreibeI64(b.data() + 152, 50000);         // 5,00 €
         bytes::schreibeI64(b.data() + 80 + 24, 121354000); // q[3] = 12.135,40 €
         QTemporaryDir dir;
         const QString pfad = dir.filePath(QuoDateiName);
@@ -71,8 +71,10 @@ private Q_SLOTS:
     void standardquoten_data() {
         QTest::addColumn<double>("datum");
         QTest::addColumn<QList<qint64>>("q");
-        const QList<qint64> neu = {125854344000, 10035093000, 121354000, 40192000, 1911000, 503000, 212000, 111000, 60000};
-        const QList<qint64> mitte = {89496422000, 5745965000, 100220000, 33406000, 1908000, 424000, 209000, 104000, 50000};
+        const QList<qint64> neu = {125854344000, 10035093000, 121354000, 40192000, 1911000,
+                                   503000,       212000,      111000,    60000};
+        const QList<qint64> mitte = {89496422000, 5745965000, 100220000, 33406000, 1908000,
+                                     424000,      209000,     104000,    50000};
         const QList<qint64> alt = {14146043800, 701940300, 14355500, 479700, 44700, 0, 0, 0, 0};
         QTest::newRow("23.09.2020") << 44097.0 << neu;
         QTest::newRow("2026") << 46200.0 << neu;
@@ -91,8 +93,8 @@ private Q_SLOTS:
 
     void klassenTexte() {
         QCOMPARE(QuotenKlassenTexte,
-                 (QStringList{"", "6 Richtige + SZ", "   6 Richtige", "  5 Ri. + SZ", "5 Richtige", "4 Ri. + SZ",
-                              "   4 Ri.", "3 Ri. + SZ", " 3 Ri.", "2 + SZ"}));
+                 (QStringList{"", "6 Richtige + SZ", "   6 Richtige", "  5 Ri. + SZ", "5 Richtige",
+                              "4 Ri. + SZ", "   4 Ri.", "3 Ri. + SZ", " 3 Ri.", "2 + SZ"}));
     }
 };
 KB_TEST(QuotenDateiTest)

@@ -61,7 +61,7 @@ private Q_SLOTS:
         QCOMPARE(teil[20 - 1], 1);
         QCOMPARE(teil[6 - 1], 2);
         QCOMPARE(teil[1 - 1], 1);
-        QCOMPARE(s.zaehler[KategorieAlle][20 - 1], 1); // the row itself was overwritten
+        QCOMPARE(s.zaehler[KategorieAlle][20 - 1], 1);   // the row itself was overwritten
         QCOMPARE(s.zaehler[KategorieSamstag][6 - 1], 2); // other rows untouched
         // bis < von, and stretches beyond the list, are clipped instead of read out of bounds.
         QCOMPARE(TeilStatistik(s, 3, 2, KategorieSamstag), Zahlenzaehler{});
@@ -136,7 +136,8 @@ private Q_SLOTS:
         QCOMPARE(b.luecke[8 - 1], 0);
         QCOMPARE(b.luecke[1 - 1], 1);
         // An empty stretch and an empty category: all gaps 0, numbers in order 1..49.
-        for (const Abwesenheit& leer : {Ausgeblieben(s, 5, 4, KategorieSamstag), Ausgeblieben(s, 0, 9, KategorieMittwoch)}) {
+        for (const Abwesenheit& leer :
+             {Ausgeblieben(s, 5, 4, KategorieSamstag), Ausgeblieben(s, 0, 9, KategorieMittwoch)}) {
             QCOMPARE(leer.luecke, Zahlenzaehler{});
             for (int i = 0; i < MaxZahl; ++i)
                 QCOMPARE(leer.reihenfolge[i], i + 1);

@@ -39,7 +39,8 @@ int zahl(const QString& text, int min, int max, const QString& datei, int zeile)
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
     if (!ok || n < min || n > max)
-        abbruch(datei, zeile, QStringLiteral("'%1' liegt nicht zwischen %2 und %3").arg(text).arg(min).arg(max));
+        abbruch(datei, zeile,
+                QStringLiteral("'%1' liegt nicht zwischen %2 und %3").arg(text).arg(min).arg(max));
     return n;
 }
 
@@ -94,7 +95,8 @@ QVector<TGewZahlen> ziehungenLesen(const QString& pfad) {
     return r;
 }
 
-QVector<TQuoten> quotenLesen(const QString& pfad, const QVector<TGewZahlen>& ziehungen, TDate von, TDate bis) {
+QVector<TQuoten> quotenLesen(const QString& pfad, const QVector<TGewZahlen>& ziehungen, TDate von,
+                             TDate bis) {
     const QStringList zeilen = zeilenLesen(pfad);
     if (zeilen.value(0) != QStringLiteral("date,q1,q2,q3,q4,q5,q6,q7,q8,q9"))
         abbruch(pfad, 1, QStringLiteral("unerwartete Kopfzeile"));
@@ -180,7 +182,8 @@ QByteArray normalschein(const QString& pfad) {
 
 QByteArray systemschein(const QString& pfad) {
     // Numbers to cross per slip system code 1..18.
-    static const int zahlenJeCode[19] = {0, 7, 8, 9, 10, 11, 12, 9, 10, 10, 10, 11, 12, 12, 12, 14, 16, 22, 26};
+    static const int zahlenJeCode[19] = {0,  7,  8,  9,  10, 11, 12, 9,  10, 10,
+                                         10, 11, 12, 12, 12, 14, 16, 22, 26};
     std::int8_t sz = -2;
     QVector<TSySSchein> felder;
     for (const QString& z : demoZeilen(pfad, sz)) {
@@ -189,7 +192,8 @@ QByteArray systemschein(const QString& pfad) {
         const int code = zahl(inhalt.section(QLatin1Char(':'), 0, 0), 1, 18, pfad, zeile);
         QVector<int> n = zahlenListe(inhalt.section(QLatin1Char(':'), 1), pfad, zeile);
         if (n.size() != zahlenJeCode[code])
-            abbruch(pfad, zeile, QStringLiteral("System %1 braucht %2 Zahlen").arg(code).arg(zahlenJeCode[code]));
+            abbruch(pfad, zeile,
+                    QStringLiteral("System %1 braucht %2 Zahlen").arg(code).arg(zahlenJeCode[code]));
         std::sort(n.begin(), n.end());
         TSySSchein f;
         f.SZ = sz;
@@ -219,8 +223,9 @@ int main(int argc, char* argv[]) {
         const QByteArray gz = RecordsZuBytes<TGewZahlen>(ziehungen);
         schreiben(ziel + QStringLiteral("GZ.649"), gz);
         schreiben(ziel + QStringLiteral("downloads/GZ.649"), gz);
-        const QVector<TQuoten> quoten = quotenLesen(quelle + QStringLiteral("quotas.csv"), ziehungen,
-                                                    ausQDate(QDate(2019, 1, 2)), ausQDate(QDate(2025, 12, 31)));
+        const QVector<TQuoten> quoten =
+            quotenLesen(quelle + QStringLiteral("quotas.csv"), ziehungen, ausQDate(QDate(2019, 1, 2)),
+                        ausQDate(QDate(2025, 12, 31)));
         schreiben(ziel + QStringLiteral("Quo.649"), RecordsZuBytes<TQuoten>(quoten));
         schreiben(ziel + QStringLiteral("Demo-Normalschein.nkb"),
                   normalschein(quelle + QStringLiteral("demo/Demo-Normalschein.txt")));

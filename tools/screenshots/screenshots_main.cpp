@@ -2,10 +2,12 @@
 // platform services so no dialog blocks: kb_screenshots <output folder>.
 #include "evaluation/startup.h"
 #include "platform/qt_help.h"
+#include "platform/paths.h"
 #include "platform/testing/test_services.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -20,7 +22,14 @@ int main(int argc, char* argv[]) {
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots");
     QDir().mkpath(ziel);
 
+    // Shown as after the first download: the bundled draw history in the data folder.
+    const kb::Pfade pfade = kb::pfadeErmitteln();
+    kb::datenOrdnerAnlegen(pfade.datenPfad);
+    QFile::copy(pfade.datensatzPfad + QStringLiteral("GZ.649"), pfade.datenPfad + QStringLiteral("GZ.649"));
+
     kb::test::TestDienste dienste;
+    // The morning after the newest bundled draw, so the update window shows a current history.
+    dienste.uhr.zeit = QDateTime(QDate(2026, 7, 23), QTime(10, 0));
     kb::Programmstart start(dienste.dienste);
     start.ausfuehren();
 
