@@ -2,7 +2,10 @@
 #include "evaluation/period_evaluation.h"
 #include "evaluation/prize_classes.h"
 #include "quotas/quota_file.h"
+#include "core/record_file.h"
 #include "test_main.h"
+
+#include <QMap>
 
 using namespace kb;
 
@@ -173,6 +176,33 @@ private Q_SLOTS:
         QCOMPARE(e.zeilen[1].reihe, 1);
         QVERIFY(!e.zeilen[1].ersteZeile);
         QCOMPARE(e.gesamt, Geld(503000)); // 4 hits: 50,30 (2 + SZ impossible without SZ)
+    }
+
+    void echteZiehungenUndQuoten() {
+        const auto gz = DateiLesen(QStringLiteral(KB_DATENSATZ_DIR "/GZ.649"));
+        const auto quo = DateiLesen(QStringLiteral(KB_DATENSATZ_DIR "/Quo.649"));
+        QVERIFY(gz.ok() && gz->vorhanden && quo.ok() && quo->vorhanden);
+        const QVector<TGewZahlen> gew = RecordsAusBytes<TGewZahlen>(gz->daten);
+        const QVector<TQuoten> quoten = RecordsAusBytes<TQuoten>(quo->daten);
+        AuswertungsSchein s;
+        s.SZ = 0;
+        s.felder = {feld({}, {{7, 11, 13, 20, 35, 41}, {1, 2, 7, 8, 13, 43}, {13, 23, 28, 30, 35, 38}})};
+        const auto ziehungen = ZiehungenWaehlen(gew, {0, true, 0, int(gew.size()) - 1}, deutsch);
+        QVERIFY(ziehungen.ok());
+        QCOMPARE(ziehungen->size(), 5031);
+        const auto e = Auswerten(s, *ziehungen, QuotenSuche(quoten));
+        // Wins by hand from the published results and quotas.
+        QMap<QString, QStringList> gewinne;
+        for (const Ergebniszeile& z : e.zeilen)
+            if (z.klasse)
+                gewinne[e.ziehungen[z.ziehung].SDatum].append(
+                    QStringLiteral("%1/%2/%3").arg(KlassenTexte[z.klasse]).arg(z.reihe).arg(GeldText(z.betrag, deutsch)));
+        QCOMPARE(gewinne.value(QStringLiteral("06.04.2024 (Sa)")),
+                 (QStringList{"6 + SZ/1/2.389.207,20", "2 + SZ/2/6,00", "2 + SZ/3/6,00"}));
+        QCOMPARE(gewinne.value(QStringLiteral("10.04.2024 (Mi)")), QStringList{"4/2/47,50"});
+        QCOMPARE(gewinne.value(QStringLiteral("04.06.2025 (Mi)")), QStringList{"6/3/1.126.429,40"});
+        QCOMPARE(e.hoechst, Geld(23892072000));
+        QCOMPARE(e.hoechstDatum, QStringLiteral("06.04.2024"));
     }
 
     void ungueltigeReihenSpielenNichtMit() {
