@@ -31,6 +31,7 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     QFont fett = titel->font();
     fett.setBold(true);
     titel->setFont(fett);
+    titel->setWordWrap(true);
     layout->addWidget(titel);
 
     auto* wahl = new QGridLayout;
@@ -50,6 +51,7 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     for (QComboBox* c : {Combo1, combo2}) {
         c->addItems(daten);
         c->setMaxVisibleItems(16);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         c->setFont(fett);
     }
     Combo1->setCurrentIndex(static_cast<int>(daten.size()) - 1);
@@ -63,6 +65,7 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     auto* tage = new QGroupBox(QStringLiteral("Ziehungstag(e)"), this);
     tage->setObjectName(QStringLiteral("RGTage"));
     auto* tageLayout = new QHBoxLayout(tage);
+    tageLayout->setContentsMargins(6, 2, 6, 2);
     RGTage = new QButtonGroup(this);
     const QStringList tageTexte = {QStringLiteral("Sa. und Mi."), QStringLiteral("Samstag"), QStringLiteral("Mittwoch")};
     for (int i = 0; i < 3; ++i) {
@@ -80,10 +83,8 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     });
     BStart = new QPushButton(QStringLiteral("Start"), this);
     BStart->setObjectName(QStringLiteral("BStart"));
-    auto* startZeile = new QHBoxLayout;
-    startZeile->addWidget(tage, 1);
-    startZeile->addWidget(BStart);
-    layout->addLayout(startZeile);
+    wahl->addWidget(BStart, 0, 2, 2, 1);
+    layout->addWidget(tage);
 
     m_modell = new ErgebnisModell(m_system, z.LandesFormat, this);
     m_tabelle = new QTableView(this);
@@ -93,9 +94,8 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     m_tabelle->verticalHeader()->setDefaultSectionSize(17);
     m_tabelle->setSelectionMode(QAbstractItemView::NoSelection);
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const QList<int> breiten = m_system ? QList<int>{62, 49, 51, 51, 78} : QList<int>{100, 55, 55, 81};
-    for (int i = 0; i < breiten.size(); ++i)
-        m_tabelle->setColumnWidth(i, breiten[i]);
+    // Columns as wide as their bold contents; the amount takes what is left.
+    m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabelle->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_tabelle, 1);
 
@@ -114,7 +114,7 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     BZeig = new QPushButton(symbolIcon(Symbol::SystemWahl), QString(), this);
     BZeig->setObjectName(QStringLiteral("BZeig"));
     BZeig->setToolTip(QStringLiteral("Höchsten Gewinn in der Liste zeigen"));
-    summen->addWidget(new QLabel(QStringLiteral("Höchst- gewinn:"), this), 0, 0);
+    summen->addWidget(new QLabel(QStringLiteral("Höchstgewinn:"), this), 0, 0);
     summen->addWidget(LHGew, 0, 1);
     summen->addWidget(new QLabel(QStringLiteral("am:"), this), 0, 2);
     summen->addWidget(LHGewWann, 0, 3);

@@ -59,6 +59,7 @@ Tippauswertung::Tippauswertung(Dienste& dienste, QWidget* eltern) : QWidget(elte
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* kopf = new QGridLayout;
+    kopf->setVerticalSpacing(2);
     QLabel* titel = fettesLabel(QStringLiteral("Tippauswertung"), this, QStringLiteral("Label2"));
     QFont gross = titel->font();
     gross.setPointSizeF(gross.pointSizeF() * 1.3);
@@ -70,19 +71,25 @@ Tippauswertung::Tippauswertung(Dienste& dienste, QWidget* eltern) : QWidget(elte
     BOpen = new QPushButton(QStringLiteral("Öffnen..."), this);
     BOpen->setObjectName(QStringLiteral("BOpen"));
     kopf->addWidget(BOpen, 1, 1);
-    auto* mehrere = new QLabel(QStringLiteral("Es können mehrere Scheine zusammen geöffnet werden"), this);
-    mehrere->setObjectName(QStringLiteral("Label4"));
-    kopf->addWidget(mehrere, 1, 2);
+    const auto hinweis = [this](const QString& text, const QString& name) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(name);
+        l->setWordWrap(true);
+        QFont klein = l->font();
+        klein.setPointSizeF(klein.pointSizeF() * 0.9);
+        l->setFont(klein);
+        return l;
+    };
+    kopf->addWidget(hinweis(QStringLiteral("Es können mehrere Scheine zusammen geöffnet werden"), QStringLiteral("Label4")),
+                    1, 2);
     cbMerken = new QCheckBox(QStringLiteral("Datei-Auswahl merken und mit Programmstart einlesen"), this);
     cbMerken->setObjectName(QStringLiteral("cbMerken"));
     cbMerken->setChecked(true);
     kopf->addWidget(cbMerken, 2, 0, 1, 3);
-    auto* hinweis1 = new QLabel(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.)"), this);
-    hinweis1->setObjectName(QStringLiteral("Label6"));
-    auto* hinweis2 = new QLabel(QStringLiteral("Achtung, alte Einträge werden überschrieben."), this);
-    hinweis2->setObjectName(QStringLiteral("Label7"));
-    kopf->addWidget(hinweis1, 3, 0, 1, 2);
-    kopf->addWidget(hinweis2, 3, 2);
+    kopf->addWidget(hinweis(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.) "
+                                           "Achtung, alte Einträge werden überschrieben."),
+                            QStringLiteral("Label6")),
+                    3, 0, 1, 3);
     kopf->setColumnStretch(2, 1);
     layout->addLayout(kopf);
 
@@ -175,6 +182,7 @@ void Tippauswertung::normalTabFuellen(QWidget* tab, int n, const QString& pfad) 
     rahmen->addWidget(links);
     rahmen->addWidget(panel);
     rahmen->setStretchFactor(1, 1);
+    rahmen->setSizes({250, 370});
     tab->layout()->addWidget(rahmen);
 }
 
@@ -217,6 +225,7 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
         auto* al = new QGridLayout(ansicht);
         al->setContentsMargins(4, 2, 4, 2);
         al->setVerticalSpacing(0);
+        al->setHorizontalSpacing(4);
         al->addWidget(new QLabel(QStringLiteral("Reihen:"), ansicht), 0, 0);
         al->addWidget(new QLabel(QStringLiteral("Feld:"), ansicht), 0, 2);
         al->addWidget(new QLabel(QStringLiteral("System:"), ansicht), 0, 4);
@@ -229,15 +238,15 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
         auto* reihenZeigen = new QPushButton(QStringLiteral("Reihen zeigen"), ansicht);
         reihenZeigen->setObjectName(QStringLiteral("BReihen"));
         reihenZeigen->setProperty("tag", i);
-        al->addWidget(reihenZeigen, 0, 6, 2, 1);
-        al->addWidget(new QLabel(QStringLiteral("Tippzahlen"), ansicht), 1, 0);
+        al->addWidget(reihenZeigen, 0, 6);
         auto* lZahlen = new QLabel(ansicht);
         lZahlen->setObjectName(QStringLiteral("LZahlen"));
         lZahlen->setWordWrap(true);
+        lZahlen->setToolTip(QStringLiteral("Tippzahlen"));
         QFont klein = lZahlen->font();
         klein.setPointSizeF(klein.pointSizeF() * 0.85);
         lZahlen->setFont(klein);
-        al->addWidget(lZahlen, 1, 1, 1, 5);
+        al->addWidget(lZahlen, 1, 0, 1, 7);
         al->setColumnStretch(5, 1);
         ul->addWidget(ansicht);
 
@@ -272,6 +281,7 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
     rahmen->addWidget(links);
     rahmen->addWidget(panel);
     rahmen->setStretchFactor(1, 1);
+    rahmen->setSizes({250, 370});
     tab->layout()->addWidget(rahmen);
 }
 

@@ -1,11 +1,16 @@
 // Renders every window the program can show into PNG files, offscreen, with scripted
 // platform services so no dialog blocks: kb_screenshots <output folder>.
 #include "evaluation/startup.h"
+#include "evaluation/ticket_tabs.h"
 #include "platform/qt_help.h"
 #include "platform/paths.h"
 #include "platform/testing/test_services.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
@@ -25,7 +30,9 @@ int main(int argc, char* argv[]) {
     // Shown as after the first download: the bundled draw history in the data folder.
     const kb::Pfade pfade = kb::pfadeErmitteln();
     kb::datenOrdnerAnlegen(pfade.datenPfad);
-    QFile::copy(pfade.datensatzPfad + QStringLiteral("GZ.649"), pfade.datenPfad + QStringLiteral("GZ.649"));
+    for (const QString& datei : {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
+                                 QStringLiteral("Demo-Systemschein.skb")})
+        QFile::copy(pfade.datensatzPfad + datei, pfade.datenPfad + datei);
 
     kb::test::TestDienste dienste;
     // The morning after the newest bundled draw, so the update window shows a current history.
@@ -54,6 +61,21 @@ int main(int argc, char* argv[]) {
         if (!start.router().FensterOffen(name))
             if (QWidget* w = start.router().oeffne(name))
                 speichern(w, name);
+    // Every ticket tab of the main window after evaluating the last twenty draws.
+    if (kb::TFAuswertung* haupt = start.hauptfenster()) {
+        QTabWidget* tabs = haupt->tippauswertung()->tabs();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QWidget* tab = tabs->widget(i);
+            if (auto* back = tab->findChild<QCheckBox*>(QStringLiteral("cbBack"))) {
+                back->setChecked(true);
+                auto* von = tab->findChild<QComboBox*>(QStringLiteral("combo2"));
+                von->setCurrentIndex(qMax(0, von->count() - 20));
+                tab->findChild<QPushButton*>(QStringLiteral("BStart"))->click();
+            }
+            speichern(haupt, QStringLiteral("FAuswertung-") + tabs->tabText(i));
+        }
+    }
     // The help viewer, on the system selection topic.
     kb::HilfeBetrachter hilfe(QCoreApplication::applicationDirPath() + QStringLiteral("/Kugelblick.qhc"));
     hilfe.zeigeThema(1070);
