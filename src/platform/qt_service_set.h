@@ -18,6 +18,7 @@ private:
     QtNetwork m_netz;
     SystemClock m_uhr;
     StdRandom m_zufall;
+    QtSpreadsheet m_tabellen{m_shell};
     Dienste m_dienste;
 };
 

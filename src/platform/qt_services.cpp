@@ -9,6 +9,7 @@ QtDiensteSatz::QtDiensteSatz() {
     m_dienste.netz = &m_netz;
     m_dienste.uhr = &m_uhr;
     m_dienste.zufall = &m_zufall;
+    m_dienste.tabellen = &m_tabellen;
 }
 
 } // namespace kb

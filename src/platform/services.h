@@ -6,6 +6,7 @@
 #include "network.h"
 #include "random.h"
 #include "shell.h"
+#include "spreadsheet.h"
 
 namespace kb {
 
@@ -18,6 +19,7 @@ struct Dienste {
     Network* netz = nullptr;
     Clock* uhr = nullptr;
     Random* zufall = nullptr;
+    Spreadsheet* tabellen = nullptr;
 };
 
 } // namespace kb

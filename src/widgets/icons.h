@@ -20,6 +20,14 @@ enum class Symbol {
     Rechner,
     Hilfe,
     Web,
+    Speichern,
+    Oeffnen,
+    Loeschen,
+    CSV,
+    TabelleExport,
+    TabelleImport,
+    SortAuf,
+    SortZurueck,
 };
 
 // Tool-bar pictograms drawn by the program, so no image files need to ship.

@@ -1,5 +1,7 @@
 #include "test_services.h"
 
+#include "platform/spreadsheet_files.h"
+
 #include <QTimer>
 
 namespace kb::test {
@@ -90,6 +92,18 @@ std::uint32_t TestRandom::zahl(std::uint32_t grenze) {
     return std::uniform_int_distribution<std::uint32_t>(0, grenze - 1)(m_engine);
 }
 
+Status TestSpreadsheet::schreiben(const QString& pfad, const ExportBlatt& blatt) { return XlsxSchreiben(pfad, blatt); }
+
+bool TestSpreadsheet::oeffnen(const QString& pfad) {
+    geoeffnet.append(pfad);
+    return oeffnenOk;
+}
+
+Result<Tabellenblatt> TestSpreadsheet::lesen(const QString& pfad) {
+    gelesen.append(pfad);
+    return TabelleLesen(pfad);
+}
+
 TestDienste::TestDienste() {
     dienste.dialoge = &dialoge;
     dienste.dateiDialoge = &dateiDialoge;
@@ -97,6 +111,7 @@ TestDienste::TestDienste() {
     dienste.netz = &netz;
     dienste.uhr = &uhr;
     dienste.zufall = &zufall;
+    dienste.tabellen = &tabellen;
 }
 
 } // namespace kb::test
