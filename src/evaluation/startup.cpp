@@ -1,8 +1,10 @@
 #include "startup.h"
 
 #include "core/program_state.h"
+#include "entry/entry_window.h"
 #include "main_window.h"
 #include "start_window.h"
+#include "statistics/distribution_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -47,6 +49,9 @@ void Programmstart::langlebigeFensterErzeugen() {
         m_haupt = new TFAuswertung(m_dienste, m_router);
         return m_haupt.data();
     });
+    erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
+    // The distribution window made at start is never shown: the entry makes its own.
+    erzeugen([] { return new TFStat1; });
 }
 
 void Programmstart::routenRegistrieren() {}
