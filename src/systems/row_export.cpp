@@ -124,8 +124,8 @@ QString SpaltenName(int spalte) {
 Result<ExportBlatt> ExcelExport(std::shared_ptr<const ZellenTabelle> tabelle, const QString& blattName,
                                 int letzteSpalte) {
     const int zeilen = tabelle->zeilenAnzahl();
-    const int spalten = tabelle->spaltenAnzahl();
-    if (zeilen > BlattMaxZeilen || spalten > BlattMaxSpalten) {
+    const int spalten = std::min(tabelle->spaltenAnzahl(), BlattMaxSpalten);
+    if (zeilen - 1 > BlattMaxZeilen) {
         const QLocale l;
         return Fehler{QStringLiteral("Die Tabelle hat %1 Zeilen; ein Tabellenblatt fasst höchstens %2 Zeilen. "
                                      "Der Export ist daher nicht möglich.\r\rIch breche ab.")
@@ -134,7 +134,8 @@ Result<ExportBlatt> ExcelExport(std::shared_ptr<const ZellenTabelle> tabelle, co
     const int bis = std::min(letzteSpalte, spalten);
     ExportBlatt blatt;
     blatt.name = blattName;
-    blatt.zeilen = zeilen;
+    // The range ends one row below the data; a full sheet has no room for that empty row.
+    blatt.zeilen = std::min(zeilen, BlattMaxZeilen);
     blatt.spalten = spalten;
     blatt.zelle = [tabelle = std::move(tabelle), bis, zeilen](int spalte, int zeile) {
         if (spalte < 1 || spalte > bis || zeile < 1 || zeile >= zeilen)
