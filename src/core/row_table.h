@@ -30,7 +30,7 @@ public:
 
     virtual ~ZellenTabelle() = default;
 
-    virtual int zeilenAnzahl() const = 0; // heading row included
+    virtual int zeilenAnzahl() const = 0;  // heading row included
     virtual int spaltenAnzahl() const = 0; // row-number column included
     virtual QString zelle(int spalte, int zeile) const = 0;
     virtual void setzeZelle(int spalte, int zeile, const QString& text) = 0;

@@ -15,8 +15,8 @@ inline constexpr int BlattMaxSpalten = 16384;
 // The first worksheet of a workbook as read: cell texts up to the last used cell.
 struct Tabellenblatt {
     QString name;
-    int zeilen = 0;  // row of the last used cell (1-based), 0 for an empty sheet
-    int spalten = 0; // column of the last used cell
+    int zeilen = 0;              // row of the last used cell (1-based), 0 for an empty sheet
+    int spalten = 0;             // column of the last used cell
     QVector<QStringList> zellen; // zellen[zeile - 1][spalte - 1]; a row may be shorter than spalten
     QString dimension;           // the range the file states for itself (".xlsx" only), e.g. "A1:G16"
 

@@ -79,7 +79,9 @@ QAction* TFEingabe::neueAktion(const QString& name, const QString& text, Symbol 
     return a;
 }
 
-QAction* TFEingabe::aktion(const QString& name) const { return findChild<QAction*>(name); }
+QAction* TFEingabe::aktion(const QString& name) const {
+    return findChild<QAction*>(name);
+}
 
 void TFEingabe::FormCreate() {
     setWindowTitle(FensterTitel());
@@ -88,10 +90,10 @@ void TFEingabe::FormCreate() {
     haupt->setSpacing(0);
 
     using K = NavigationsLeiste::Knopf;
-    m_navigation = new NavigationsLeiste(this, m_dienste, m_router, HilfeKontext,
-                                         {K::Schliessen, K::NueberK, K::Statistik, K::Hilfe, K::Rechner,
-                                          K::Systemschein, K::SystemWahl, K::Update, K::Kalender, K::Quoten,
-                                          K::Druck});
+    m_navigation =
+        new NavigationsLeiste(this, m_dienste, m_router, HilfeKontext,
+                              {K::Schliessen, K::NueberK, K::Statistik, K::Hilfe, K::Rechner, K::Systemschein,
+                               K::SystemWahl, K::Update, K::Kalender, K::Quoten, K::Druck});
     haupt->addWidget(m_navigation);
 
     auto* mitte = new QHBoxLayout;
@@ -123,11 +125,13 @@ QWidget* TFEingabe::manuelleSeiteAnlegen() {
     auto* seite = new QWidget;
     auto* l = new QVBoxLayout(seite);
     l->setContentsMargins(8, 8, 8, 8);
-    l->addWidget(hinweis(QStringLiteral("Nutzen Sie die Tasten unten oder schreiben Sie direkt in das Textfeld rechts."),
-                         seite));
-    l->addWidget(hinweis(QStringLiteral("Die Zahlen sind jeweils durch ein Komma getrennt und ohne Leerzeichen in das "
-                                        "Textfeld rechts einzugeben."),
-                         seite));
+    l->addWidget(hinweis(
+        QStringLiteral("Nutzen Sie die Tasten unten oder schreiben Sie direkt in das Textfeld rechts."),
+        seite));
+    l->addWidget(
+        hinweis(QStringLiteral("Die Zahlen sind jeweils durch ein Komma getrennt und ohne Leerzeichen in das "
+                               "Textfeld rechts einzugeben."),
+                seite));
     l->addWidget(hinweis(QStringLiteral("Zeilenwechsel erfolgt automatisch"), seite));
     l->addSpacing(6);
     m_zahlen = new Zahlenfeld(0, seite);
@@ -146,11 +150,12 @@ QWidget* TFEingabe::importSeiteAnlegen() {
     auto* seite = new QWidget;
     auto* l = new QVBoxLayout(seite);
     l->setContentsMargins(4, 4, 4, 4);
-    QAction* schein =
-        neueAktion(QStringLiteral("bsSkinSpeedButton7"), QStringLiteral("Spielschein ö&ffnen..."), Symbol::Oeffnen);
-    QAction* excel =
-        neueAktion(QStringLiteral("bsSkinSpeedButton10"), QStringLiteral("Excel-\nImport"), Symbol::TabelleImport);
-    QAction* csv = neueAktion(QStringLiteral("bsSkinSpeedButton13"), QStringLiteral("-Datei öffnen"), Symbol::CSV);
+    QAction* schein = neueAktion(QStringLiteral("bsSkinSpeedButton7"),
+                                 QStringLiteral("Spielschein ö&ffnen..."), Symbol::Oeffnen);
+    QAction* excel = neueAktion(QStringLiteral("bsSkinSpeedButton10"), QStringLiteral("Excel-\nImport"),
+                                Symbol::TabelleImport);
+    QAction* csv =
+        neueAktion(QStringLiteral("bsSkinSpeedButton13"), QStringLiteral("-Datei öffnen"), Symbol::CSV);
     connect(schein, &QAction::triggered, this, &TFEingabe::bsSkinSpeedButton7Click);
     connect(excel, &QAction::triggered, this, &TFEingabe::bsSkinSpeedButton10Click);
     connect(csv, &QAction::triggered, this, &TFEingabe::bsSkinSpeedButton13Click);
@@ -188,24 +193,26 @@ QWidget* TFEingabe::textSpalteAnlegen() {
     auto* l = new QVBoxLayout(spalte);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(4);
-    l->addWidget(hinweis(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder "
-                                        "importieren. Auch eine existierende Spielscheindatei kann eingelesen "
-                                        "werden."),
-                         spalte));
+    l->addWidget(
+        hinweis(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder "
+                               "importieren. Auch eine existierende Spielscheindatei kann eingelesen "
+                               "werden."),
+                spalte));
 
     auto* feldUndKnoepfe = new QHBoxLayout;
     M1 = new QPlainTextEdit(spalte);
     M1->setObjectName(QStringLiteral("M1"));
     M1->setLineWrapMode(QPlainTextEdit::NoWrap);
     M1->setTabChangesFocus(false);
-    setzeText({QStringLiteral("1,2,3,4,5,6"),    QStringLiteral("1,2,3,7,8,9"),    QStringLiteral("1,2,4,7,10,11"),
-               QStringLiteral("1,2,5,8,10,12"),  QStringLiteral("1,2,6,9,11,12"),  QStringLiteral("1,3,4,8,11,12"),
-               QStringLiteral("1,3,5,9,10,11"),  QStringLiteral("1,3,6,7,10,12"),  QStringLiteral("1,4,5,7,9,12"),
-               QStringLiteral("1,4,6,8,9,10"),   QStringLiteral("1,5,6,7,8,11"),   QStringLiteral("1,2,3,4,5,6"),
-               QStringLiteral("2,3,4,9,10,12"),  QStringLiteral("2,3,5,7,11,12"),  QStringLiteral("2,3,5,8,10,11"),
-               QStringLiteral("2,4,5,8,9,11"),   QStringLiteral("2,4,6,7,8,12"),   QStringLiteral("2,5,6,7,9,10"),
-               QStringLiteral("3,4,5,7,8,10"),   QStringLiteral("3,4,6,7,9,11"),   QStringLiteral("3,5,6,8,9,12"),
-               QStringLiteral("4,5,6,10,11,12"), QStringLiteral("7,8,9,10,11,12"), QStringLiteral("1,2,3,4,5,6")});
+    setzeText(
+        {QStringLiteral("1,2,3,4,5,6"),    QStringLiteral("1,2,3,7,8,9"),    QStringLiteral("1,2,4,7,10,11"),
+         QStringLiteral("1,2,5,8,10,12"),  QStringLiteral("1,2,6,9,11,12"),  QStringLiteral("1,3,4,8,11,12"),
+         QStringLiteral("1,3,5,9,10,11"),  QStringLiteral("1,3,6,7,10,12"),  QStringLiteral("1,4,5,7,9,12"),
+         QStringLiteral("1,4,6,8,9,10"),   QStringLiteral("1,5,6,7,8,11"),   QStringLiteral("1,2,3,4,5,6"),
+         QStringLiteral("2,3,4,9,10,12"),  QStringLiteral("2,3,5,7,11,12"),  QStringLiteral("2,3,5,8,10,11"),
+         QStringLiteral("2,4,5,8,9,11"),   QStringLiteral("2,4,6,7,8,12"),   QStringLiteral("2,5,6,7,9,10"),
+         QStringLiteral("3,4,5,7,8,10"),   QStringLiteral("3,4,6,7,9,11"),   QStringLiteral("3,5,6,8,9,12"),
+         QStringLiteral("4,5,6,10,11,12"), QStringLiteral("7,8,9,10,11,12"), QStringLiteral("1,2,3,4,5,6")});
     connect(M1, &QPlainTextEdit::textChanged, this, &TFEingabe::zeilenZaehlen);
     feldUndKnoepfe->addWidget(M1, 1);
 
@@ -305,8 +312,8 @@ QWidget* TFEingabe::tabellenSpalteAnlegen() {
 
     QAction* speichern = neueAktion(QStringLiteral("bsSkinSpeedButton1"),
                                     QStringLiteral("Als Spielschein s&peichern..."), Symbol::Speichern);
-    QAction* loeschen = neueAktion(QStringLiteral("bsSkinSpeedButton2"), QStringLiteral("Reihen löschen"),
-                                   Symbol::Loeschen);
+    QAction* loeschen =
+        neueAktion(QStringLiteral("bsSkinSpeedButton2"), QStringLiteral("Reihen löschen"), Symbol::Loeschen);
     connect(speichern, &QAction::triggered, this, &TFEingabe::bsSkinSpeedButton1Click);
     connect(loeschen, &QAction::triggered, this, &TFEingabe::bsSkinSpeedButton2Click);
     QWidget* oben = knopfLeiste({speichern, loeschen}, spalte);
@@ -319,10 +326,10 @@ QWidget* TFEingabe::tabellenSpalteAnlegen() {
     G1->modell()->setzeDaten(TippreihenDaten(50));
     l->addWidget(G1, 1);
 
-    QAction* csv =
-        neueAktion(QStringLiteral("bsSkinSpeedButton3"), QStringLiteral("Im &CSV-Format speichern..."), Symbol::CSV);
-    QAction* excel =
-        neueAktion(QStringLiteral("bsSkinSpeedButton4"), QStringLiteral("Excel-\nExport"), Symbol::TabelleExport);
+    QAction* csv = neueAktion(QStringLiteral("bsSkinSpeedButton3"),
+                              QStringLiteral("Im &CSV-Format speichern..."), Symbol::CSV);
+    QAction* excel = neueAktion(QStringLiteral("bsSkinSpeedButton4"), QStringLiteral("Excel-\nExport"),
+                                Symbol::TabelleExport);
     QAction* statistik =
         neueAktion(QStringLiteral("bsSkinSpeedButton16"), QStringLiteral("Statistik"), Symbol::Statistik);
     statistik->setToolTip(QStringLiteral("Wie oft kommt jede Zahl in der Tabelle vor?"));
@@ -360,7 +367,8 @@ bool TFEingabe::eventFilter(QObject* objekt, QEvent* e) {
     if (objekt == ESZ && e->type() == QEvent::KeyPress) {
         const auto* taste = static_cast<QKeyEvent*>(e);
         const QString text = taste->text();
-        const bool ziffer = text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
+        const bool ziffer =
+            text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
         if (!text.isEmpty() && !ziffer && taste->key() != Qt::Key_Backspace && taste->key() != Qt::Key_Tab &&
             taste->key() != Qt::Key_Backtab) {
             QApplication::beep();
@@ -370,9 +378,13 @@ bool TFEingabe::eventFilter(QObject* objekt, QEvent* e) {
     return QWidget::eventFilter(objekt, e);
 }
 
-void TFEingabe::setzeText(const QStringList& zeilen) { M1->setPlainText(MemoText(zeilen)); }
+void TFEingabe::setzeText(const QStringList& zeilen) {
+    M1->setPlainText(MemoText(zeilen));
+}
 
-void TFEingabe::zeilenZaehlen() { LZeilen->setText(QString::number(MemoZeilenAnzahl(M1->toPlainText()))); }
+void TFEingabe::zeilenZaehlen() {
+    LZeilen->setText(QString::number(MemoZeilenAnzahl(M1->toPlainText())));
+}
 
 void TFEingabe::BLot50EUrClick(int zahl) {
     M1->setPlainText(ZahlAnhaengen(M1->toPlainText(), zahl));
@@ -385,14 +397,18 @@ void TFEingabe::bsSkinSpeedButton9Click() {
 }
 
 void TFEingabe::bsSkinSpeedButton8Click() {
-    const TextUebertragung r = ReihenAusText(MemoZeilen(M1->toPlainText()), [this](const QStringList& bisher) {
-        setzeText(bisher);
-        switch (m_dienste.dialoge->frage(this, LeerzeichenFrageText, Knoepfe::JaNeinAbbrechen)) {
-        case Antwort::Ja: return LeerzeichenWahl::Trennen;
-        case Antwort::Nein: return LeerzeichenWahl::Entfernen;
-        default: return LeerzeichenWahl::Abbrechen;
-        }
-    });
+    const TextUebertragung r =
+        ReihenAusText(MemoZeilen(M1->toPlainText()), [this](const QStringList& bisher) {
+            setzeText(bisher);
+            switch (m_dienste.dialoge->frage(this, LeerzeichenFrageText, Knoepfe::JaNeinAbbrechen)) {
+            case Antwort::Ja:
+                return LeerzeichenWahl::Trennen;
+            case Antwort::Nein:
+                return LeerzeichenWahl::Entfernen;
+            default:
+                return LeerzeichenWahl::Abbrechen;
+            }
+        });
     setzeText(r.zeilen);
     if (r.meldung.art != MeldungsArt::Keine) {
         m_dienste.dialoge->fehler(this, r.meldung.text);
@@ -413,7 +429,9 @@ void TFEingabe::bsSkinSpeedButton15Click() {
         m_dienste.dialoge->information(this, r.meldung.text);
 }
 
-void TFEingabe::cbDelClick() { m_geloescht->setVisible(cbDel->isChecked()); }
+void TFEingabe::cbDelClick() {
+    m_geloescht->setVisible(cbDel->isChecked());
+}
 
 void TFEingabe::up1Change(int groesse) {
     QFont f = M1->font();
@@ -481,7 +499,8 @@ void TFEingabe::bsSkinSpeedButton16Click() {
     auto* fenster = new TFStat1(this);
     fenster->setAttribute(Qt::WA_DeleteOnClose);
     for (int n = 1; n <= MaxZahl; ++n) {
-        const Kachel k = VerteilungsKachel(verteilung->anzahl[static_cast<std::size_t>(n)], verteilung->zeilen);
+        const Kachel k =
+            VerteilungsKachel(verteilung->anzahl[static_cast<std::size_t>(n)], verteilung->zeilen);
         const QColor farbe = k.farbe == KachelFarbe::Rot     ? TFStat1::Rot
                              : k.farbe == KachelFarbe::Gruen ? TFStat1::Gruen
                                                              : QColor();
@@ -560,9 +579,11 @@ void TFEingabe::bsSkinSpeedButton13Click() {
     m_csvOrdner = QFileInfo(pfad).absolutePath();
     const auto inhalt = DateiLesen(pfad);
     if (!inhalt || !inhalt->vorhanden) {
-        m_dienste.dialoge->fehler(this, inhalt ? QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.")
-                                                     .arg(QDir::toNativeSeparators(pfad))
-                                               : inhalt.fehler());
+        m_dienste.dialoge->fehler(
+            this,
+            inhalt
+                ? QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(QDir::toNativeSeparators(pfad))
+                : inhalt.fehler());
         return;
     }
     G2->modell()->setzeDaten(CSVAlsTabelle(inhalt->daten));
@@ -589,8 +610,7 @@ void TFEingabe::FormShow() {
     const IniDatei ini(zustand().einstellungenPfad());
     if (!ini.dateiVorhanden())
         return;
-    const EingabeEinstellungen e =
-        EingabeEinstellungenLesen(ini, {RG1a->isChecked(), up1->value()});
+    const EingabeEinstellungen e = EingabeEinstellungenLesen(ini, {RG1a->isChecked(), up1->value()});
     (e.ueberschreiben ? RG1a : RG1b)->setChecked(true);
     up1->setValue(e.schriftgroesse);
 }

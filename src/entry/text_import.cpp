@@ -10,16 +10,18 @@
 
 namespace kb {
 
-const QString LeerzeichenFrageText = QStringLiteral(
-    "Dienen die Leerzeichen der Trennung der Zahlen?\r\r"
-    "Wenn Sie mit \"Nein\" antworten, sind sie überflüssig und werden gelöscht.\r\r"
-    "Wenn Sie mit \"Ja\" antworten, werden die Leerzeichen in Kommata umgewandelt.");
+const QString LeerzeichenFrageText =
+    QStringLiteral("Dienen die Leerzeichen der Trennung der Zahlen?\r\r"
+                   "Wenn Sie mit \"Nein\" antworten, sind sie überflüssig und werden gelöscht.\r\r"
+                   "Wenn Sie mit \"Ja\" antworten, werden die Leerzeichen in Kommata umgewandelt.");
 
 namespace {
 
 const QString Abbruch = QStringLiteral("\r\rIch breche erst einmal ab.");
 
-bool steuerOderLeer(QChar c) { return c.unicode() <= 32; }
+bool steuerOderLeer(QChar c) {
+    return c.unicode() <= 32;
+}
 
 QString getrimmt(const QString& zeile) {
     qsizetype a = 0, e = zeile.size();
@@ -54,8 +56,8 @@ void PraefixEntfernen(QStringList& zeilen, const QString& wort) {
     if (zeilen.isEmpty())
         return;
     const QString& erste = zeilen.constFirst();
-    if (!erste.contains(wort) || !(erste.contains(wort + QStringLiteral(" 1:\t")) ||
-                                   erste.contains(wort + QStringLiteral(" 1\t"))))
+    if (!erste.contains(wort) ||
+        !(erste.contains(wort + QStringLiteral(" 1:\t")) || erste.contains(wort + QStringLiteral(" 1\t"))))
         return;
     for (QString& z : zeilen) {
         const qsizetype tab = z.indexOf(QLatin1Char('\t'));
@@ -70,7 +72,9 @@ QStringList GetrennteTeile(QStringView zeile, QChar trenner) {
     if (nul >= 0)
         zeile = zeile.left(nul);
     const qsizetype n = zeile.size();
-    const auto leer = [&](qsizetype p) { return p < n && zeile[p].unicode() >= 1 && zeile[p].unicode() <= 32; };
+    const auto leer = [&](qsizetype p) {
+        return p < n && zeile[p].unicode() >= 1 && zeile[p].unicode() <= 32;
+    };
     QStringList teile;
     qsizetype p = 0;
     while (leer(p))
@@ -189,12 +193,13 @@ TextUebertragung ReihenAusText(QStringList zeilen, const LeerzeichenFrage& frage
     for (std::size_t i = 0; i < werte.size(); ++i)
         for (int p = 0; p < 6; ++p)
             if (const int z = werte[i][static_cast<std::size_t>(p)]; z < 1 || z > MaxZahl)
-                return fehler(QStringLiteral("In Zeile %1 ist die %2. Zahl, die %3, keine gültige Tippzahl.\r\r"
-                                             "Die sechs Tippzahlen sind aus der Zahlenreihe 1 bis 49 zu wählen.")
-                                  .arg(i + 1)
-                                  .arg(p + 1)
-                                  .arg(z) +
-                              Abbruch);
+                return fehler(
+                    QStringLiteral("In Zeile %1 ist die %2. Zahl, die %3, keine gültige Tippzahl.\r\r"
+                                   "Die sechs Tippzahlen sind aus der Zahlenreihe 1 bis 49 zu wählen.")
+                        .arg(i + 1)
+                        .arg(p + 1)
+                        .arg(z) +
+                    Abbruch);
     for (std::size_t i = 0; i < werte.size(); ++i)
         for (int a = 0; a < 6; ++a)
             for (int b = a + 1; b < 6; ++b)
@@ -255,9 +260,10 @@ Dopplungspruefung DopplungenPruefen(QStringList zeilen, bool loeschen) {
             break;
         }
     if (trenner.isNull())
-        return melden(MeldungsArt::Fehler,
-                      QStringLiteral("Ich kann kein Trennzeichen - Komma, Semikolon oder Leerzeichen - ausmachen.") +
-                          Abbruch);
+        return melden(
+            MeldungsArt::Fehler,
+            QStringLiteral("Ich kann kein Trennzeichen - Komma, Semikolon oder Leerzeichen - ausmachen.") +
+                Abbruch);
 
     // The numbers 0..55 of a line as a bit set; other numbers do not count.
     std::vector<std::uint64_t> mengen(static_cast<std::size_t>(zeilen.size()));
@@ -288,10 +294,12 @@ Dopplungspruefung DopplungenPruefen(QStringList zeilen, bool loeschen) {
         }
         zeilen = std::move(bleiben);
         if (doppelt == 0)
-            return melden(MeldungsArt::Information, QStringLiteral("Es wurden keine doppelten Reihen gefunden."));
+            return melden(MeldungsArt::Information,
+                          QStringLiteral("Es wurden keine doppelten Reihen gefunden."));
         if (doppelt == 1)
             return melden(MeldungsArt::Information, QStringLiteral("Es wurde eine doppelte Reihe gelöscht."));
-        return melden(MeldungsArt::Information, QStringLiteral("Es wurden %1 doppelte Reihen gelöscht.").arg(doppelt));
+        return melden(MeldungsArt::Information,
+                      QStringLiteral("Es wurden %1 doppelte Reihen gelöscht.").arg(doppelt));
     }
 
     // The first pair (n, f) in the order of the lines: the earliest line that recurs, with its
@@ -314,10 +322,11 @@ Dopplungspruefung DopplungenPruefen(QStringList zeilen, bool loeschen) {
     }
     if (n < 0)
         return melden(MeldungsArt::Information, QStringLiteral("Es wurden keine doppelten Reihen gefunden."));
-    return melden(MeldungsArt::Information,
-                  QStringLiteral("Die Reihe %1: \"%2\" ist von den Zahlen her identisch mit Reihe %3: \"%4\".\r\r"
-                                 "Ich mache erst einmal nicht weiter.")
-                      .arg(QString::number(n + 1), zeilen[n], QString::number(f + 1), zeilen[f]));
+    return melden(
+        MeldungsArt::Information,
+        QStringLiteral("Die Reihe %1: \"%2\" ist von den Zahlen her identisch mit Reihe %3: \"%4\".\r\r"
+                       "Ich mache erst einmal nicht weiter.")
+            .arg(QString::number(n + 1), zeilen[n], QString::number(f + 1), zeilen[f]));
 }
 
 } // namespace kb

@@ -55,12 +55,13 @@ Result<QVector<Tippreihe>> ScheinReihen(const ZellenTabelle& t) {
             if (!zahl)
                 return Fehler{KonvertierungsFehler(t.zelle(s, z))};
             if (*zahl < 1 || *zahl > MaxZahl)
-                return Fehler{QStringLiteral("In Zeile %1 ist die %2. Zahl, die %3, keine gültige Tippzahl.\r\r"
-                                             "Die sechs Tippzahlen sind aus der Zahlenreihe 1 bis 49 zu wählen.\r\r"
-                                             "Ich breche erst einmal ab.")
-                                  .arg(z)
-                                  .arg(s)
-                                  .arg(*zahl)};
+                return Fehler{
+                    QStringLiteral("In Zeile %1 ist die %2. Zahl, die %3, keine gültige Tippzahl.\r\r"
+                                   "Die sechs Tippzahlen sind aus der Zahlenreihe 1 bis 49 zu wählen.\r\r"
+                                   "Ich breche erst einmal ab.")
+                        .arg(z)
+                        .arg(s)
+                        .arg(*zahl)};
             r[static_cast<std::size_t>(s - 1)] = static_cast<std::uint8_t>(*zahl);
         }
         reihen.push_back(r);

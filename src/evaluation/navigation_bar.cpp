@@ -20,19 +20,30 @@ struct KnopfArt {
 KnopfArt artVon(NavigationsLeiste::Knopf k) {
     using K = NavigationsLeiste::Knopf;
     switch (k) {
-    case K::Schliessen: return {"BClose", Symbol::Schliessen, "Fenster schließen", ""};
-    case K::NueberK: return {"BNoverK", Symbol::NueberK, "n über k berechnen", "FNueberK"};
-    case K::Statistik: return {"BStatistik", Symbol::Statistik, "Statistik der Gewinnzahlen", "FStatistik"};
-    case K::Hilfe: return {"BHelp", Symbol::Hilfe, "Hilfe", ""};
-    case K::Rechner: return {"BCalc", Symbol::Rechner, "Taschenrechner", ""};
-    case K::Normalschein: return {"BEingabeN", Symbol::NormalscheinNeu, "Neuen Normalschein eingeben", "FEingabe"};
+    case K::Schliessen:
+        return {"BClose", Symbol::Schliessen, "Fenster schließen", ""};
+    case K::NueberK:
+        return {"BNoverK", Symbol::NueberK, "n über k berechnen", "FNueberK"};
+    case K::Statistik:
+        return {"BStatistik", Symbol::Statistik, "Statistik der Gewinnzahlen", "FStatistik"};
+    case K::Hilfe:
+        return {"BHelp", Symbol::Hilfe, "Hilfe", ""};
+    case K::Rechner:
+        return {"BCalc", Symbol::Rechner, "Taschenrechner", ""};
+    case K::Normalschein:
+        return {"BEingabeN", Symbol::NormalscheinNeu, "Neuen Normalschein eingeben", "FEingabe"};
     case K::Systemschein:
         return {"BEingabeS", Symbol::SystemscheinNeu, "Neuen Systemschein eingeben", "FEingabeSys2"};
-    case K::SystemWahl: return {"BSystemWahl", Symbol::SystemWahl, "Spielsystem auswählen", "FSystemwahl"};
-    case K::Update: return {"BUpdate", Symbol::Update, "Update-Prüfung", "FUpdate"};
-    case K::Kalender: return {"BKal", Symbol::Kalender, "Kalender", "FKal"};
-    case K::Quoten: return {"BQuoten", Symbol::Quoten, "Quoten bearbeiten", "FQuoten"};
-    case K::Druck: return {"BDruck", Symbol::Drucken, "Tippschein drucken", "FDruck"};
+    case K::SystemWahl:
+        return {"BSystemWahl", Symbol::SystemWahl, "Spielsystem auswählen", "FSystemwahl"};
+    case K::Update:
+        return {"BUpdate", Symbol::Update, "Update-Prüfung", "FUpdate"};
+    case K::Kalender:
+        return {"BKal", Symbol::Kalender, "Kalender", "FKal"};
+    case K::Quoten:
+        return {"BQuoten", Symbol::Quoten, "Quoten bearbeiten", "FQuoten"};
+    case K::Druck:
+        return {"BDruck", Symbol::Drucken, "Tippschein drucken", "FDruck"};
     }
     return {"", Symbol::Hilfe, "", ""};
 }
@@ -62,7 +73,8 @@ NavigationsLeiste::NavigationsLeiste(QWidget* fenster, Dienste& dienste, Fenster
             connect(a, &QAction::triggered, this, [this] {
                 if (!m_dienste.shell->rechnerStarten())
                     m_dienste.dialoge->information(
-                        window(), QStringLiteral("Auf diesem System wurde kein Taschenrechner-Programm gefunden."));
+                        window(),
+                        QStringLiteral("Auf diesem System wurde kein Taschenrechner-Programm gefunden."));
             });
         } else if (k == Knopf::Hilfe) {
             // The help viewer comes with its own module.

@@ -17,8 +17,9 @@ bool QtSpreadsheet::programmVorhanden() {
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (!xdgMime.isEmpty()) {
         QProcess p;
-        p.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
-                          QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")});
+        p.start(xdgMime,
+                {QStringLiteral("query"), QStringLiteral("default"),
+                 QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")});
         if (p.waitForFinished(3000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
             return !p.readAllStandardOutput().trimmed().isEmpty();
     }
@@ -30,10 +31,16 @@ bool QtSpreadsheet::programmVorhanden() {
 #endif
 }
 
-Status QtSpreadsheet::schreiben(const QString& pfad, const ExportBlatt& blatt) { return XlsxSchreiben(pfad, blatt); }
+Status QtSpreadsheet::schreiben(const QString& pfad, const ExportBlatt& blatt) {
+    return XlsxSchreiben(pfad, blatt);
+}
 
-bool QtSpreadsheet::oeffnen(const QString& pfad) { return m_shell.oeffneDatei(pfad); }
+bool QtSpreadsheet::oeffnen(const QString& pfad) {
+    return m_shell.oeffneDatei(pfad);
+}
 
-Result<Tabellenblatt> QtSpreadsheet::lesen(const QString& pfad) { return TabelleLesen(pfad); }
+Result<Tabellenblatt> QtSpreadsheet::lesen(const QString& pfad) {
+    return TabelleLesen(pfad);
+}
 
 } // namespace kb

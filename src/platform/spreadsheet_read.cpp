@@ -22,11 +22,14 @@ constexpr qint64 MaxEintragGroesse = qint64{512} * 1024 * 1024;
 // Cells kept in memory at most: a sheet beyond that is refused rather than exhausting memory.
 constexpr qint64 MaxZellen = 50'000'000;
 
-QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
+QString nativ(const QString& pfad) {
+    return QDir::toNativeSeparators(pfad);
+}
 
 Fehler beschaedigt(const QString& pfad, const QString& grund = {}) {
-    QString text = QStringLiteral("Die Datei \"%1\" ist beschädigt oder unvollständig und kann nicht gelesen werden.")
-                       .arg(nativ(pfad));
+    QString text =
+        QStringLiteral("Die Datei \"%1\" ist beschädigt oder unvollständig und kann nicht gelesen werden.")
+            .arg(nativ(pfad));
     if (!grund.isEmpty())
         text += QStringLiteral("\r\r") + grund;
     return Fehler{text};
@@ -64,9 +67,7 @@ public:
         return true;
     }
 
-    void abschliessen() {
-        m_blatt.zellen.resize(m_blatt.zeilen);
-    }
+    void abschliessen() { m_blatt.zellen.resize(m_blatt.zeilen); }
 
 private:
     Tabellenblatt& m_blatt;
@@ -409,7 +410,8 @@ QString odsZellText(QXmlStreamReader& xml) {
     const QXmlStreamAttributes a = xml.attributes();
     const QString typ = a.value(OdsOffice, QLatin1String("value-type")).toString();
     QString wert;
-    if (typ == QLatin1String("float") || typ == QLatin1String("percentage") || typ == QLatin1String("currency")) {
+    if (typ == QLatin1String("float") || typ == QLatin1String("percentage") ||
+        typ == QLatin1String("currency")) {
         bool ok = false;
         const double zahl = a.value(OdsOffice, QLatin1String("value")).toDouble(&ok);
         if (ok)
@@ -419,8 +421,9 @@ QString odsZellText(QXmlStreamReader& xml) {
     } else if (typ == QLatin1String("time")) {
         wert = a.value(OdsOffice, QLatin1String("time-value")).toString();
     } else if (typ == QLatin1String("boolean")) {
-        wert = a.value(OdsOffice, QLatin1String("boolean-value")) == QLatin1String("true") ? QStringLiteral("WAHR")
-                                                                            : QStringLiteral("FALSCH");
+        wert = a.value(OdsOffice, QLatin1String("boolean-value")) == QLatin1String("true")
+                   ? QStringLiteral("WAHR")
+                   : QStringLiteral("FALSCH");
     } else if (a.hasAttribute(OdsOffice, QStringLiteral("string-value"))) {
         wert = a.value(OdsOffice, QLatin1String("string-value")).toString();
     }
@@ -484,8 +487,8 @@ Result<Tabellenblatt> odsLesen(ZipArchiv& zip, const QString& pfad) {
                 break; // end of the row
             if (!xml.isStartElement())
                 continue;
-            if (xml.namespaceUri() != OdsTabelle ||
-                (xml.name() != QLatin1String("table-cell") && xml.name() != QLatin1String("covered-table-cell"))) {
+            if (xml.namespaceUri() != OdsTabelle || (xml.name() != QLatin1String("table-cell") &&
+                                                     xml.name() != QLatin1String("covered-table-cell"))) {
                 xml.skipCurrentElement();
                 continue;
             }
@@ -537,9 +540,10 @@ Result<Tabellenblatt> xlsLesen(const QString& pfad) {
 
     unsigned int schutz = 0;
     if (freexl_get_info(h, FREEXL_BIFF_PASSWORD, &schutz) == FREEXL_OK && schutz == FREEXL_BIFF_OBFUSCATED)
-        return Fehler{QStringLiteral("Die Datei \"%1\" ist mit einem Kennwort geschützt und kann nicht gelesen "
-                                     "werden.")
-                          .arg(nativ(pfad))};
+        return Fehler{
+            QStringLiteral("Die Datei \"%1\" ist mit einem Kennwort geschützt und kann nicht gelesen "
+                           "werden.")
+                .arg(nativ(pfad))};
     Tabellenblatt blatt;
     unsigned int blaetter = 0;
     if (freexl_get_info(h, FREEXL_BIFF_SHEET_COUNT, &blaetter) != FREEXL_OK || blaetter == 0)
@@ -560,8 +564,12 @@ Result<Tabellenblatt> xlsLesen(const QString& pfad) {
                 return beschaedigt(pfad);
             QString text;
             switch (v.type) {
-            case FREEXL_CELL_INT: text = QString::number(v.value.int_value); break;
-            case FREEXL_CELL_DOUBLE: text = TabellenZahl(v.value.double_value); break;
+            case FREEXL_CELL_INT:
+                text = QString::number(v.value.int_value);
+                break;
+            case FREEXL_CELL_DOUBLE:
+                text = TabellenZahl(v.value.double_value);
+                break;
             case FREEXL_CELL_TEXT:
             case FREEXL_CELL_SST_TEXT:
             case FREEXL_CELL_DATE:
@@ -570,7 +578,8 @@ Result<Tabellenblatt> xlsLesen(const QString& pfad) {
                 if (v.value.text_value)
                     text = QString::fromUtf8(v.value.text_value);
                 break;
-            default: break;
+            default:
+                break;
             }
             if (!sammler.setze(qint64{z} + 1, qint64{s} + 1, text))
                 return zuGross(pfad);

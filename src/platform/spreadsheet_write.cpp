@@ -34,7 +34,8 @@ Status XlsxSchreiben(const QString& pfad, const ExportBlatt& blatt) {
     const QByteArray name = blatt.name.toUtf8();
     if (workbook_validate_sheet_name(mappe, name.constData()) != LXW_NO_ERROR) {
         workbook_close(mappe);
-        return fehler(QStringLiteral("\"%1\" ist als Name eines Tabellenblatts nicht erlaubt.").arg(blatt.name));
+        return fehler(
+            QStringLiteral("\"%1\" ist als Name eines Tabellenblatts nicht erlaubt.").arg(blatt.name));
     }
     lxw_worksheet* tabelle = workbook_add_worksheet(mappe, name.constData());
     lxw_format* alsText = workbook_add_format(mappe);

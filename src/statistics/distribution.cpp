@@ -11,8 +11,9 @@ namespace kb {
 
 Result<Verteilung> TippzahlenZaehlen(const ZellenTabelle& t) {
     if (t.zeilenAnzahl() < 2 || t.zelleLeer(1, 1))
-        return Fehler{QStringLiteral("Die Tabelle ist leer. Eine statistische Auswertung macht keinen Sinn.\r\r"
-                                     "Ich breche erst einmal ab.")};
+        return Fehler{
+            QStringLiteral("Die Tabelle ist leer. Eine statistische Auswertung macht keinen Sinn.\r\r"
+                           "Ich breche erst einmal ab.")};
     Verteilung v;
     v.zeilen = t.zeilenAnzahl() - 1;
     const int bis = std::min(t.spaltenAnzahl() - 1, TippreihenDaten::ZahlSpalten);

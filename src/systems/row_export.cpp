@@ -72,7 +72,8 @@ QByteArray Windows1252(const QString& text) {
             continue;
         }
         const auto* treffer = std::find(std::begin(hoch), std::end(hoch), u);
-        b.append(u != 0 && treffer != std::end(hoch) ? static_cast<char>(0x80 + (treffer - std::begin(hoch))) : '?');
+        b.append(u != 0 && treffer != std::end(hoch) ? static_cast<char>(0x80 + (treffer - std::begin(hoch)))
+                                                     : '?');
     }
     return b;
 }
@@ -127,9 +128,10 @@ Result<ExportBlatt> ExcelExport(std::shared_ptr<const ZellenTabelle> tabelle, co
     const int spalten = std::min(tabelle->spaltenAnzahl(), BlattMaxSpalten);
     if (zeilen - 1 > BlattMaxZeilen) {
         const QLocale l;
-        return Fehler{QStringLiteral("Die Tabelle hat %1 Zeilen; ein Tabellenblatt fasst höchstens %2 Zeilen. "
-                                     "Der Export ist daher nicht möglich.\r\rIch breche ab.")
-                          .arg(ZahlText(zeilen - 1, l), ZahlText(BlattMaxZeilen, l))};
+        return Fehler{
+            QStringLiteral("Die Tabelle hat %1 Zeilen; ein Tabellenblatt fasst höchstens %2 Zeilen. "
+                           "Der Export ist daher nicht möglich.\r\rIch breche ab.")
+                .arg(ZahlText(zeilen - 1, l), ZahlText(BlattMaxZeilen, l))};
     }
     const int bis = std::min(letzteSpalte, spalten);
     ExportBlatt blatt;

@@ -13,8 +13,8 @@
 namespace kb {
 
 // Refusal when no spreadsheet program can take the export.
-inline const QString ExcelFehltText =
-    QStringLiteral("Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht möglich.\r\rIch breche ab.");
+inline const QString ExcelFehltText = QStringLiteral(
+    "Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht möglich.\r\rIch breche ab.");
 
 // Cells joined by ",": a cell holding a blank, a control character, a double quote or a comma
 // is quoted with inner quotes doubled; a line of one empty cell reads "".

@@ -46,8 +46,8 @@ int kurzCode(const ZellenTabelle& t, int spalte, int zeile) {
 
 // Tables of small numbers (all tip-row tables): every row's keys and its index packed into
 // one 64-bit word, then a stable LSD radix sort over the key bits only.
-std::optional<std::vector<int>> packenUndSortieren(const ZellenTabelle& t, const QVector<int>& spalten, int erste,
-                                                   int n) {
+std::optional<std::vector<int>> packenUndSortieren(const ZellenTabelle& t, const QVector<int>& spalten,
+                                                   int erste, int n) {
     const int k = static_cast<int>(spalten.size());
     std::vector<std::uint16_t> codes(static_cast<std::size_t>(n) * static_cast<std::size_t>(k));
     int groesster = 0;
@@ -70,8 +70,8 @@ std::optional<std::vector<int>> packenUndSortieren(const ZellenTabelle& t, const
     for (int i = 0; i < n; ++i) {
         std::uint64_t s = 0;
         for (int j = 0; j < k; ++j)
-            s = (s << codeBits) |
-                codes[static_cast<std::size_t>(i) * static_cast<std::size_t>(k) + static_cast<std::size_t>(j)];
+            s = (s << codeBits) | codes[static_cast<std::size_t>(i) * static_cast<std::size_t>(k) +
+                                        static_cast<std::size_t>(j)];
         a[static_cast<std::size_t>(i)] = (s << indexBits) | static_cast<std::uint64_t>(i);
     }
     codes = {};
@@ -80,7 +80,8 @@ std::optional<std::vector<int>> packenUndSortieren(const ZellenTabelle& t, const
     constexpr std::size_t Faecher = std::size_t{1} << ZiffernBits;
     std::vector<std::uint64_t> b(a.size());
     std::vector<std::size_t> zaehler(Faecher);
-    for (int verschiebung = indexBits; verschiebung < indexBits + schluesselBits; verschiebung += ZiffernBits) {
+    for (int verschiebung = indexBits; verschiebung < indexBits + schluesselBits;
+         verschiebung += ZiffernBits) {
         std::fill(zaehler.begin(), zaehler.end(), 0);
         for (std::uint64_t w : a)
             ++zaehler[(w >> verschiebung) & (Faecher - 1)];
@@ -96,13 +97,15 @@ std::optional<std::vector<int>> packenUndSortieren(const ZellenTabelle& t, const
     std::vector<int> reihenfolge(static_cast<std::size_t>(n));
     const std::uint64_t indexMaske = (std::uint64_t{1} << indexBits) - 1;
     for (int i = 0; i < n; ++i)
-        reihenfolge[static_cast<std::size_t>(i)] = static_cast<int>(a[static_cast<std::size_t>(i)] & indexMaske);
+        reihenfolge[static_cast<std::size_t>(i)] =
+            static_cast<int>(a[static_cast<std::size_t>(i)] & indexMaske);
     return reihenfolge;
 }
 
 } // namespace
 
-Status ReihenSortieren(ZellenTabelle& t, const QVector<int>& spalten, int erste, int letzte, const QLocale& locale) {
+Status ReihenSortieren(ZellenTabelle& t, const QVector<int>& spalten, int erste, int letzte,
+                       const QLocale& locale) {
     if (letzte > t.zeilenAnzahl() - 1 || erste > letzte || erste < ZellenTabelle::FesteZeilen)
         return Fehler{FalscheZeilen};
     const int n = letzte - erste + 1;
@@ -121,7 +124,8 @@ Status ReihenSortieren(ZellenTabelle& t, const QVector<int>& spalten, int erste,
             const auto w = sortWert(t, spalten[j], erste + i, locale);
             if (!w)
                 return Fehler{KeineZahl};
-            werte[static_cast<std::size_t>(i) * static_cast<std::size_t>(k) + static_cast<std::size_t>(j)] = *w;
+            werte[static_cast<std::size_t>(i) * static_cast<std::size_t>(k) + static_cast<std::size_t>(j)] =
+                *w;
         }
     std::vector<int> reihenfolge(static_cast<std::size_t>(n));
     std::iota(reihenfolge.begin(), reihenfolge.end(), 0);

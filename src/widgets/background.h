@@ -11,7 +11,8 @@ namespace kb {
 
 // Runs arbeit on a worker thread with the hourglass showing; fertig gets the result on the
 // thread of kontext. If kontext goes away first, the result is dropped and the cursor restored.
-template <class T, class Arbeit, class Fertig> void imHintergrund(QObject* kontext, Arbeit arbeit, Fertig fertig) {
+template <class T, class Arbeit, class Fertig>
+void imHintergrund(QObject* kontext, Arbeit arbeit, Fertig fertig) {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     auto* waechter = new QFutureWatcher<T>(kontext);
     auto offen = std::make_shared<bool>(true);

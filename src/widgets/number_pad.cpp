@@ -30,10 +30,13 @@ Zahlenfeld::Zahlenfeld(int feld, QWidget* eltern, int hoechsteZahl)
         m_gruppe->addButton(b, id(n));
         raster->addWidget(b, (n - 1) / ProZeile, (n - 1) % ProZeile);
     }
-    connect(m_gruppe, &QButtonGroup::idClicked, this, [this](int knopfId) { Q_EMIT zahlGeklickt(knopfId - 100 * m_feld); });
+    connect(m_gruppe, &QButtonGroup::idClicked, this,
+            [this](int knopfId) { Q_EMIT zahlGeklickt(knopfId - 100 * m_feld); });
 }
 
-TBZahl2* Zahlenfeld::knopf(int zahl) const { return qobject_cast<TBZahl2*>(m_gruppe->button(id(zahl))); }
+TBZahl2* Zahlenfeld::knopf(int zahl) const {
+    return qobject_cast<TBZahl2*>(m_gruppe->button(id(zahl)));
+}
 
 void Zahlenfeld::setzeKnopfGroesse(QSize groesse) {
     for (QAbstractButton* b : m_gruppe->buttons())

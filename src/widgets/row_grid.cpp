@@ -8,7 +8,9 @@
 
 namespace kb {
 
-TippreihenModell::TippreihenModell(QObject* eltern) : QAbstractTableModel(eltern) { m_fett.setBold(true); }
+TippreihenModell::TippreihenModell(QObject* eltern) : QAbstractTableModel(eltern) {
+    m_fett.setBold(true);
+}
 
 void TippreihenModell::setzeDaten(TippreihenDaten daten) {
     beginResetModel();
@@ -30,16 +32,21 @@ QVariant TippreihenModell::data(const QModelIndex& index, int rolle) const {
     const bool nummer = index.column() == 0;
     switch (rolle) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return m_daten.zelle(index.column(), index.row() + 1);
+    case Qt::EditRole:
+        return m_daten.zelle(index.column(), index.row() + 1);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(nummer ? Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter)
                                           : Qt::Alignment(Qt::AlignCenter));
-    case Qt::FontRole: return nummer ? QVariant() : QVariant(m_fett);
+    case Qt::FontRole:
+        return nummer ? QVariant() : QVariant(m_fett);
     case Qt::BackgroundRole:
-        return nummer ? QVariant(QApplication::palette().color(QPalette::Button)) : QVariant(QColor(Qt::white));
+        return nummer ? QVariant(QApplication::palette().color(QPalette::Button))
+                      : QVariant(QColor(Qt::white));
     case Qt::ForegroundRole:
-        return nummer ? QVariant(QApplication::palette().color(QPalette::ButtonText)) : QVariant(QColor(Qt::black));
-    default: return {};
+        return nummer ? QVariant(QApplication::palette().color(QPalette::ButtonText))
+                      : QVariant(QColor(Qt::black));
+    default:
+        return {};
     }
 }
 
@@ -68,7 +75,8 @@ bool TippreihenModell::setData(const QModelIndex& index, const QVariant& wert, i
     return true;
 }
 
-TippreihenGitter::TippreihenGitter(QWidget* eltern) : QTableView(eltern), m_modell(new TippreihenModell(this)) {
+TippreihenGitter::TippreihenGitter(QWidget* eltern)
+    : QTableView(eltern), m_modell(new TippreihenModell(this)) {
     setModel(m_modell);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -94,9 +102,10 @@ void TippreihenGitter::breitenAnwenden() {
     horizontalHeader()->setDefaultSectionSize(m_zahlenBreite);
     if (m_modell->columnCount() > 0)
         setColumnWidth(0, m_nummernBreite);
-    setEditTriggers(m_modell->editierbar() ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                                 QAbstractItemView::AnyKeyPressed
-                                           : QAbstractItemView::NoEditTriggers);
+    setEditTriggers(m_modell->editierbar()
+                        ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed
+                        : QAbstractItemView::NoEditTriggers);
 }
 
 Status TippreihenGitter::sortieren(const QVector<int>& schluesselSpalten, int ersteZeile, int letzteZeile) {
@@ -106,9 +115,8 @@ Status TippreihenGitter::sortieren(const QVector<int>& schluesselSpalten, int er
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
     }
-    return m_modell->aendern([&](TippreihenDaten& d) {
-        return ReihenSortieren(d, schluesselSpalten, ersteZeile, letzteZeile);
-    });
+    return m_modell->aendern(
+        [&](TippreihenDaten& d) { return ReihenSortieren(d, schluesselSpalten, ersteZeile, letzteZeile); });
 }
 
 } // namespace kb

@@ -25,8 +25,8 @@ void CSVSpeichern(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabel
         });
 }
 
-void ExcelExportieren(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabelle, const QString& blattName,
-                      int letzteSpalte, std::function<void(bool)> fertig) {
+void ExcelExportieren(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabelle,
+                      const QString& blattName, int letzteSpalte, std::function<void(bool)> fertig) {
     const auto abbruch = [&](const QString& text, bool info) {
         if (info)
             dienste.dialoge->information(fenster, text);
@@ -52,7 +52,8 @@ void ExcelExportieren(QWidget* fenster, Dienste& dienste, const ZellenTabelle& t
 
     Spreadsheet* tabellen = dienste.tabellen;
     imHintergrund<Status>(
-        fenster, [tabellen, pfad, blatt = std::move(blatt).wert()] { return tabellen->schreiben(pfad, blatt); },
+        fenster,
+        [tabellen, pfad, blatt = std::move(blatt).wert()] { return tabellen->schreiben(pfad, blatt); },
         [fenster, &dienste, pfad, fertig = std::move(fertig)](const Status& s) {
             bool ok = s.ok();
             if (!s) {

@@ -19,8 +19,8 @@ void CSVSpeichern(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabel
 
 // Workbook with the table's rows in a temporary file, opened in the spreadsheet program.
 // Without such a program: the message that Excel is missing, and nothing else happens.
-void ExcelExportieren(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabelle, const QString& blattName,
-                      int letzteSpalte, std::function<void(bool)> fertig = {});
+void ExcelExportieren(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabelle,
+                      const QString& blattName, int letzteSpalte, std::function<void(bool)> fertig = {});
 
 // The save dialog of the CSV output, starting in the data folder.
 DateiDialogOptionen CSVSpeichernDialog();

@@ -59,7 +59,8 @@ ZahlKachelFeld::ZahlKachelFeld(const QString& titel, QWidget* eltern) : QFrame(e
             auto* nr = new TBStatNr(n, this);
             nr->move(links, (i - 1) * (21 + 17 + 2) + KopfHoehe + 8);
             auto* w = new TBStatW(n, this);
-            m_heimat[static_cast<std::size_t>(n - 1)] = QPoint(links, (i - 1) * (21 + 2) + i * 17 + KopfHoehe + 7);
+            m_heimat[static_cast<std::size_t>(n - 1)] =
+                QPoint(links, (i - 1) * (21 + 2) + i * 17 + KopfHoehe + 7);
             w->move(m_heimat[static_cast<std::size_t>(n - 1)]);
             m_nummern[static_cast<std::size_t>(n - 1)] = nr;
             m_werte[static_cast<std::size_t>(n - 1)] = w;

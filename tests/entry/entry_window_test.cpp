@@ -90,8 +90,8 @@ private Q_SLOTS:
         Aufbau a;
         QCOMPARE(a.w.windowTitle(), QStringLiteral("Kugelblick 1.7.0.0"));
         QCOMPARE(a.w.size(), QSize(980, 473));
-        for (const char* name : {"PC1", "M1", "G1", "G2", "ESZ", "LSZ", "LDatei", "LDatei1", "LZeilen", "RG1a", "RG1b",
-                                 "cbDel", "up1"})
+        for (const char* name : {"PC1", "M1", "G1", "G2", "ESZ", "LSZ", "LDatei", "LDatei1", "LZeilen",
+                                 "RG1a", "RG1b", "cbDel", "up1"})
             QVERIFY2(a.w.findChild<QWidget*>(QString::fromLatin1(name)), name);
         auto* pc1 = a.teil<QTabWidget>("PC1");
         QCOMPARE(pc1->tabText(0), QStringLiteral("Manuelle Eingabe"));
@@ -106,9 +106,12 @@ private Q_SLOTS:
         QVERIFY(a.teil<QRadioButton>("RG1a")->isChecked());
         QVERIFY(a.teil<QCheckBox>("cbDel")->isChecked());
         QCOMPARE(a.teil<QSpinBox>("up1")->value(), 10);
-        QCOMPARE(a.w.aktion(QStringLiteral("bsSkinSpeedButton1"))->text(), QStringLiteral("Als Spielschein s&peichern..."));
-        QCOMPARE(a.w.aktion(QStringLiteral("bsSkinSpeedButton3"))->text(), QStringLiteral("Im &CSV-Format speichern..."));
-        QCOMPARE(a.w.aktion(QStringLiteral("bsSkinSpeedButton7"))->text(), QStringLiteral("Spielschein ö&ffnen..."));
+        QCOMPARE(a.w.aktion(QStringLiteral("bsSkinSpeedButton1"))->text(),
+                 QStringLiteral("Als Spielschein s&peichern..."));
+        QCOMPARE(a.w.aktion(QStringLiteral("bsSkinSpeedButton3"))->text(),
+                 QStringLiteral("Im &CSV-Format speichern..."));
+        QCOMPARE(a.w.aktion(QStringLiteral("bsSkinSpeedButton7"))->text(),
+                 QStringLiteral("Spielschein ö&ffnen..."));
         QCOMPARE(a.w.aktion(QStringLiteral("bsSkinSpeedButton13"))->text(), QStringLiteral("-Datei öffnen"));
         QStringList navigation;
         for (QAction* act : a.teil<QToolBar>("NavLeiste")->actions())
@@ -152,7 +155,8 @@ private Q_SLOTS:
         QCOMPARE(b.size(), 24 * 7);
         for (int i = 0; i < 24; ++i)
             QCOMPARE(static_cast<unsigned char>(b[i * 7]), static_cast<unsigned char>(byte));
-        QCOMPARE(b.mid(7 * 23, 7), QByteArray(1, static_cast<char>(byte)) + QByteArray("\x01\x02\x03\x04\x05\x06"));
+        QCOMPARE(b.mid(7 * 23, 7),
+                 QByteArray(1, static_cast<char>(byte)) + QByteArray("\x01\x02\x03\x04\x05\x06"));
         QCOMPARE(a.label("LDatei"), QStringLiteral("Gespeichert in: schein.nkb"));
         QVERIFY(a.d.dialoge.meldungen.isEmpty());
     }
@@ -216,7 +220,8 @@ private Q_SLOTS:
         Aufbau a;
         a.klick("bsSkinSpeedButton15");
         QCOMPARE(a.d.dialoge.meldungen.constLast().art, Nachricht::Information);
-        QCOMPARE(a.d.dialoge.meldungen.constLast().text, QStringLiteral("Es wurden 2 doppelte Reihen gelöscht."));
+        QCOMPARE(a.d.dialoge.meldungen.constLast().text,
+                 QStringLiteral("Es wurden 2 doppelte Reihen gelöscht."));
         QCOMPARE(a.label("LZeilen"), QStringLiteral("22"));
 
         auto* cbDel = a.teil<QCheckBox>("cbDel");
@@ -245,8 +250,9 @@ private Q_SLOTS:
         a.klick("bsSkinSpeedButton2");
         a.klick("bsSkinSpeedButton16");
         QCOMPARE(a.d.dialoge.texte(),
-                 QStringList{QStringLiteral("Die Tabelle ist leer. Eine statistische Auswertung macht keinen Sinn.") +
-                             Abbruch});
+                 QStringList{
+                     QStringLiteral("Die Tabelle ist leer. Eine statistische Auswertung macht keinen Sinn.") +
+                     Abbruch});
         QVERIFY(!a.router.FensterOffen(QStringLiteral("FStat1")));
 
         a.text(QStringLiteral("1,2,3,4,5,6\n1,2,3,7,8,9\n1,2,4,10,11,12\n"));
@@ -306,8 +312,9 @@ private Q_SLOTS:
         Aufbau a;
         a.seite(1);
         a.klick("bsSkinSpeedButton6");
-        QCOMPARE(a.d.dialoge.texte(),
-                 QStringList{QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu übertragen.") + Abbruch});
+        QCOMPARE(
+            a.d.dialoge.texte(),
+            QStringList{QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu übertragen.") + Abbruch});
         const QString pfad = m_daten.filePath(QStringLiteral("reihen.csv"));
         QFile f(pfad);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -419,8 +426,9 @@ private Q_SLOTS:
         QCOMPARE(a.d.dialoge.meldungen.size(), 1);
         QCOMPARE(a.d.dialoge.meldungen[0].art, Nachricht::Information);
         QCOMPARE(a.d.dialoge.meldungen[0].text,
-                 QStringLiteral("Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht möglich.\r\r"
-                                "Ich breche ab."));
+                 QStringLiteral(
+                     "Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht möglich.\r\r"
+                     "Ich breche ab."));
         // Nothing is left behind.
         for (const QString& p : a.d.tabellen.geoeffnet)
             QVERIFY(!QFile::exists(p));
@@ -453,8 +461,10 @@ private Q_SLOTS:
         a.klick("BSchliessen");
         QVERIFY(!a.w.isVisible());
         const IniDatei gespeichert(zustand().einstellungenPfad());
-        QCOMPARE(gespeichert.ReadString(QStringLiteral("Eingabe"), QStringLiteral("overwrite1"), {}), QStringLiteral("0"));
-        QCOMPARE(gespeichert.ReadString(QStringLiteral("Eingabe"), QStringLiteral("overwrite2"), {}), QStringLiteral("1"));
+        QCOMPARE(gespeichert.ReadString(QStringLiteral("Eingabe"), QStringLiteral("overwrite1"), {}),
+                 QStringLiteral("0"));
+        QCOMPARE(gespeichert.ReadString(QStringLiteral("Eingabe"), QStringLiteral("overwrite2"), {}),
+                 QStringLiteral("1"));
         QCOMPARE(gespeichert.ReadInteger(QStringLiteral("Eingabe"), QStringLiteral("Fontsize"), 0), 11);
     }
 
@@ -479,7 +489,8 @@ private Q_SLOTS:
         eingabe->close();
         eingabeN->trigger();
         QCOMPARE(start.router().fenster(QStringLiteral("FEingabe")), eingabe);
-        QCOMPARE(eingabe->findChild<QPlainTextEdit*>(QStringLiteral("M1"))->toPlainText(), QStringLiteral("1,2"));
+        QCOMPARE(eingabe->findChild<QPlainTextEdit*>(QStringLiteral("M1"))->toPlainText(),
+                 QStringLiteral("1,2"));
         // The distribution window made at start stays hidden.
         QWidget* verteilung = start.router().fenster(QStringLiteral("FStat1"));
         QVERIFY(verteilung && !verteilung->isVisible());

@@ -12,10 +12,10 @@ const QString Abbruch = QStringLiteral("\r\rIch breche erst einmal ab.");
 
 // The example text the entry window starts with.
 QStringList beispiel() {
-    return {"1,2,3,4,5,6",   "1,2,3,7,8,9",   "1,2,4,7,10,11", "1,2,5,8,10,12",  "1,2,6,9,11,12",
-            "1,3,4,8,11,12", "1,3,5,9,10,11", "1,3,6,7,10,12", "1,4,5,7,9,12",   "1,4,6,8,9,10",
-            "1,5,6,7,8,11",  "1,2,3,4,5,6",   "2,3,4,9,10,12", "2,3,5,7,11,12",  "2,3,5,8,10,11",
-            "2,4,5,8,9,11",  "2,4,6,7,8,12",  "2,5,6,7,9,10",  "3,4,5,7,8,10",   "3,4,6,7,9,11",
+    return {"1,2,3,4,5,6",   "1,2,3,7,8,9",    "1,2,4,7,10,11",  "1,2,5,8,10,12", "1,2,6,9,11,12",
+            "1,3,4,8,11,12", "1,3,5,9,10,11",  "1,3,6,7,10,12",  "1,4,5,7,9,12",  "1,4,6,8,9,10",
+            "1,5,6,7,8,11",  "1,2,3,4,5,6",    "2,3,4,9,10,12",  "2,3,5,7,11,12", "2,3,5,8,10,11",
+            "2,4,5,8,9,11",  "2,4,6,7,8,12",   "2,5,6,7,9,10",   "3,4,5,7,8,10",  "3,4,6,7,9,11",
             "3,5,6,8,9,12",  "4,5,6,10,11,12", "7,8,9,10,11,12", "1,2,3,4,5,6"};
 }
 
@@ -46,25 +46,27 @@ private Q_SLOTS:
         QTest::newRow("Feld-Form, Nein")
             << QStringList{"Feld 1:\t1 2 3 4 5 6", "Feld 2:\t7 8 9 10 11 12"} << nein
             << QStringList{"123456", "789101112"}
-            << QStringLiteral("In Zeile 1 kann ich keine sechs Zahlen ausmachen.\r\rBitte geben Sie Ihre Tippzahlen, "
-                              "6 aus 49 zeilenweise, jeweils durch Kommata getrennt ein.") +
+            << QStringLiteral(
+                   "In Zeile 1 kann ich keine sechs Zahlen ausmachen.\r\rBitte geben Sie Ihre Tippzahlen, "
+                   "6 aus 49 zeilenweise, jeweils durch Kommata getrennt ein.") +
                    Abbruch
             << QList<Tippreihe>{};
         QTest::newRow("Tipp-Form") << QStringList{"Tipp 1\t1,2,3,4,5,6", "Tipp 2\t7,8,9,10,11,12"} << keine
                                    << QStringList{"1,2,3,4,5,6", "7,8,9,10,11,12"} << QString()
                                    << QList<Tippreihe>{{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}};
-        QTest::newRow("Semikolons") << QStringList{"1;2;3;4;5;6"} << keine << QStringList{"1,2,3,4,5,6"} << QString()
-                                    << QList<Tippreihe>{{1, 2, 3, 4, 5, 6}};
+        QTest::newRow("Semikolons") << QStringList{"1;2;3;4;5;6"} << keine << QStringList{"1,2,3,4,5,6"}
+                                    << QString() << QList<Tippreihe>{{1, 2, 3, 4, 5, 6}};
         QTest::newRow("Blanks an Kommas, Komma am Ende")
             << QStringList{"  1 ,2, 3 , 4,5,6,  "} << keine << QStringList{"1,2,3,4,5,6"} << QString()
             << QList<Tippreihe>{{1, 2, 3, 4, 5, 6}};
         QTest::newRow("geschützte Leerzeichen, Tabs, leere Zeilen")
-            << QStringList{"", "\u00A01\t2\t3,,4,5,6", "\t "} << keine << QStringList{"1,2,3,4,5,6"} << QString()
-            << QList<Tippreihe>{{1, 2, 3, 4, 5, 6}};
+            << QStringList{"", "\u00A01\t2\t3,,4,5,6", "\t "} << keine << QStringList{"1,2,3,4,5,6"}
+            << QString() << QList<Tippreihe>{{1, 2, 3, 4, 5, 6}};
         QTest::newRow("fünf Zahlen")
             << QStringList{"1,2,3,4,5"} << keine << QStringList{"1,2,3,4,5"}
-            << QStringLiteral("In Zeile 1 kann ich keine sechs Zahlen ausmachen.\r\rBitte geben Sie Ihre Tippzahlen, "
-                              "6 aus 49 zeilenweise, jeweils durch Kommata getrennt ein.") +
+            << QStringLiteral(
+                   "In Zeile 1 kann ich keine sechs Zahlen ausmachen.\r\rBitte geben Sie Ihre Tippzahlen, "
+                   "6 aus 49 zeilenweise, jeweils durch Kommata getrennt ein.") +
                    Abbruch
             << QList<Tippreihe>{};
         QTest::newRow("50 an Stelle 6")
@@ -75,8 +77,9 @@ private Q_SLOTS:
             << QList<Tippreihe>{};
         QTest::newRow("gleich an Stelle 2 und 6")
             << QStringList{"1,7,3,4,5,7"} << keine << QStringList{"1,7,3,4,5,7"}
-            << QStringLiteral("In Zeile 1 ist die 2. und die 6. Zahl gleich.\r\r"
-                              "Bitte wählen Sie sechs verschiedene Tippzahlen aus der Zahlenreihe 1 bis 49.") +
+            << QStringLiteral(
+                   "In Zeile 1 ist die 2. und die 6. Zahl gleich.\r\r"
+                   "Bitte wählen Sie sechs verschiedene Tippzahlen aus der Zahlenreihe 1 bis 49.") +
                    Abbruch
             << QList<Tippreihe>{};
         QTest::newRow("Bereich vor Wiederholung")
@@ -86,16 +89,19 @@ private Q_SLOTS:
                    Abbruch
             << QList<Tippreihe>{};
         QTest::newRow("keine Zahl") << QStringList{"1,2,x,4,5,6"} << keine << QStringList{"1,2,x,4,5,6"}
-                                    << QStringLiteral("'x' ist kein gültiger Integerwert") << QList<Tippreihe>{};
-        QTest::newRow("absteigend wird aufsteigend") << QStringList{"49,40,30,20,10,1"} << keine
-                                                     << QStringList{"49,40,30,20,10,1"} << QString()
-                                                     << QList<Tippreihe>{{1, 10, 20, 30, 40, 49}};
+                                    << QStringLiteral("'x' ist kein gültiger Integerwert")
+                                    << QList<Tippreihe>{};
+        QTest::newRow("absteigend wird aufsteigend")
+            << QStringList{"49,40,30,20,10,1"} << keine << QStringList{"49,40,30,20,10,1"} << QString()
+            << QList<Tippreihe>{{1, 10, 20, 30, 40, 49}};
         QTest::newRow("leer") << QStringList{} << keine << QStringList{}
-                              << QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") + Abbruch
+                              << QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") +
+                                     Abbruch
                               << QList<Tippreihe>{};
-        QTest::newRow("nur Leerraum") << QStringList{" ", "\t"} << keine << QStringList{}
-                                      << QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") + Abbruch
-                                      << QList<Tippreihe>{};
+        QTest::newRow("nur Leerraum")
+            << QStringList{" ", "\t"} << keine << QStringList{}
+            << QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") + Abbruch
+            << QList<Tippreihe>{};
     }
     void uebertragen() {
         QFETCH(QStringList, text);
@@ -166,43 +172,48 @@ private Q_SLOTS:
         QStringList ohneDoppelte = beispiel();
         ohneDoppelte.removeAt(23);
         ohneDoppelte.removeAt(11);
-        QTest::newRow("Beispiel löschen") << beispiel() << true << ohneDoppelte
-                                          << "Es wurden 2 doppelte Reihen gelöscht." << false;
-        QTest::newRow("Beispiel melden")
-            << beispiel() << false << beispiel()
-            << "Die Reihe 1: \"1,2,3,4,5,6\" ist von den Zahlen her identisch mit Reihe 12: \"1,2,3,4,5,6\".\r\r"
-               "Ich mache erst einmal nicht weiter."
-            << false;
+        QTest::newRow("Beispiel löschen")
+            << beispiel() << true << ohneDoppelte << "Es wurden 2 doppelte Reihen gelöscht." << false;
+        QTest::newRow("Beispiel melden") << beispiel() << false << beispiel()
+                                         << "Die Reihe 1: \"1,2,3,4,5,6\" ist von den Zahlen her identisch "
+                                            "mit Reihe 12: \"1,2,3,4,5,6\".\r\r"
+                                            "Ich mache erst einmal nicht weiter."
+                                         << false;
         QTest::newRow("andere Reihenfolge ist doppelt")
             << QStringList{"1,2,3,4,5,6", "7,8,9,10,11,12", "6,5,4,3,2,1"} << true
-            << QStringList{"1,2,3,4,5,6", "7,8,9,10,11,12"} << "Es wurde eine doppelte Reihe gelöscht." << false;
+            << QStringList{"1,2,3,4,5,6", "7,8,9,10,11,12"} << "Es wurde eine doppelte Reihe gelöscht."
+            << false;
         QTest::newRow("frühestes Paar gewinnt")
             << QStringList{"7,8,9,10,11,12", "1,2,3,4,5,6", "1,2,3,4,5,6", "12,11,10,9,8,7"} << false
             << QStringList{"7,8,9,10,11,12", "1,2,3,4,5,6", "1,2,3,4,5,6", "12,11,10,9,8,7"}
-            << "Die Reihe 1: \"7,8,9,10,11,12\" ist von den Zahlen her identisch mit Reihe 4: \"12,11,10,9,8,7\".\r\r"
+            << "Die Reihe 1: \"7,8,9,10,11,12\" ist von den Zahlen her identisch mit Reihe 4: "
+               "\"12,11,10,9,8,7\".\r\r"
                "Ich mache erst einmal nicht weiter."
             << false;
         QTest::newRow("über 55 gelöscht, nicht gezählt")
             << QStringList{"1,2,3,4,5,6", "56,57,58,59,60,61", "7,8,9,10,11,12"} << true
-            << QStringList{"1,2,3,4,5,6", "7,8,9,10,11,12"} << "Es wurden keine doppelten Reihen gefunden." << false;
-        QTest::newRow("keine gefunden") << QStringList{"1;2;3;4;5;6", "1;2;3;4;5;7"} << false
-                                        << QStringList{"1;2;3;4;5;6", "1;2;3;4;5;7"}
-                                        << "Es wurden keine doppelten Reihen gefunden." << false;
+            << QStringList{"1,2,3,4,5,6", "7,8,9,10,11,12"} << "Es wurden keine doppelten Reihen gefunden."
+            << false;
+        QTest::newRow("keine gefunden")
+            << QStringList{"1;2;3;4;5;6", "1;2;3;4;5;7"} << false << QStringList{"1;2;3;4;5;6", "1;2;3;4;5;7"}
+            << "Es wurden keine doppelten Reihen gefunden." << false;
         QTest::newRow("Blanks, Feld- und Tipp-Vorsatz")
-            << QStringList{"Feld 1:\t1  2 3 4 5 6", "Feld 2:\t2 3 4 5 6 1"} << true << QStringList{"1  2 3 4 5 6"}
+            << QStringList{"Feld 1:\t1  2 3 4 5 6", "Feld 2:\t2 3 4 5 6 1"} << true
+            << QStringList{"1  2 3 4 5 6"} << "Es wurde eine doppelte Reihe gelöscht." << false;
+        QTest::newRow("Tipp-Vorsatz")
+            << QStringList{"Tipp 1\t1,2,3,4,5,6", "Tipp 2\t1,2,3,4,5,6"} << true << QStringList{"1,2,3,4,5,6"}
             << "Es wurde eine doppelte Reihe gelöscht." << false;
-        QTest::newRow("Tipp-Vorsatz") << QStringList{"Tipp 1\t1,2,3,4,5,6", "Tipp 2\t1,2,3,4,5,6"} << true
-                                      << QStringList{"1,2,3,4,5,6"} << "Es wurde eine doppelte Reihe gelöscht."
-                                      << false;
-        QTest::newRow("ohne Trennzeichen") << QStringList{"123456"} << true << QStringList{"123456"}
-                                           << QStringLiteral("Ich kann kein Trennzeichen - Komma, Semikolon oder "
-                                                             "Leerzeichen - ausmachen.") +
-                                                  Abbruch
-                                           << true;
+        QTest::newRow("ohne Trennzeichen")
+            << QStringList{"123456"} << true << QStringList{"123456"}
+            << QStringLiteral("Ich kann kein Trennzeichen - Komma, Semikolon oder "
+                              "Leerzeichen - ausmachen.") +
+                   Abbruch
+            << true;
         QTest::newRow("leeres Stück") << QStringList{"1,2,,4,5,6"} << true << QStringList{"1,2,,4,5,6"}
                                       << "'' ist kein gültiger Integerwert" << true;
         QTest::newRow("leer") << QStringList{} << true << QStringList{}
-                              << QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu prüfen.") + Abbruch << true;
+                              << QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu prüfen.") + Abbruch
+                              << true;
     }
     void dopplungen() {
         QFETCH(QStringList, text);
@@ -220,13 +231,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("zeile");
         QTest::addColumn<QString>("trenner");
         QTest::addColumn<QStringList>("teile");
-        QTest::newRow("Kommas") << "1,2,3" << "," << QStringList{"1", "2", "3"};
-        QTest::newRow("Blanks trennen auch") << "1, 2 3" << "," << QStringList{"1", "2", "3"};
-        QTest::newRow("doppelter Trenner") << "1,,2" << "," << QStringList{"1", "", "2"};
-        QTest::newRow("Trenner am Ende") << "1,2," << "," << QStringList{"1", "2", ""};
-        QTest::newRow("Zitat") << "\"1\",\"a\"\"b\",3" << "," << QStringList{"1", "a\"b", "3"};
-        QTest::newRow("Blank als Trenner") << "1   2\t3" << " " << QStringList{"1", "2", "3"};
-        QTest::newRow("Semikolon") << "1;2; 3" << ";" << QStringList{"1", "2", "3"};
+        QTest::newRow("Kommas") << "1,2,3"
+                                << "," << QStringList{"1", "2", "3"};
+        QTest::newRow("Blanks trennen auch") << "1, 2 3"
+                                             << "," << QStringList{"1", "2", "3"};
+        QTest::newRow("doppelter Trenner") << "1,,2"
+                                           << "," << QStringList{"1", "", "2"};
+        QTest::newRow("Trenner am Ende") << "1,2,"
+                                         << "," << QStringList{"1", "2", ""};
+        QTest::newRow("Zitat") << "\"1\",\"a\"\"b\",3"
+                               << "," << QStringList{"1", "a\"b", "3"};
+        QTest::newRow("Blank als Trenner") << "1   2\t3"
+                                           << " " << QStringList{"1", "2", "3"};
+        QTest::newRow("Semikolon") << "1;2; 3"
+                                   << ";" << QStringList{"1", "2", "3"};
     }
     void teile() {
         QFETCH(QString, zeile);

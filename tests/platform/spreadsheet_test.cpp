@@ -66,7 +66,8 @@ private Q_SLOTS:
                                             << "Die Datei \"%1\" ist beschädigt oder unvollständig";
         QTest::newRow("Text als xlsx") << "" << qint64(0) << "text.xlsx"
                                        << "Die Datei \"%1\" ist keine Tabelle, die ich lesen kann.";
-        QTest::newRow("fehlt") << "" << qint64(-1) << "fehlt.xlsx" << "Die Datei \"%1\" kann nicht gelesen werden.";
+        QTest::newRow("fehlt") << "" << qint64(-1) << "fehlt.xlsx"
+                               << "Die Datei \"%1\" kann nicht gelesen werden.";
     }
     void kaputteDateien() {
         QFETCH(QString, quelle);
@@ -91,7 +92,9 @@ private Q_SLOTS:
         blatt.name = QStringLiteral("Tippreihen");
         blatt.zeilen = 3;
         blatt.spalten = 4;
-        blatt.zelle = [](int s, int z) { return s == 4 ? QString() : QStringLiteral("%1·%2 \"ä\"").arg(s).arg(z); };
+        blatt.zelle = [](int s, int z) {
+            return s == 4 ? QString() : QStringLiteral("%1·%2 \"ä\"").arg(s).arg(z);
+        };
         const QString pfad = m_dir.filePath(QStringLiteral("neu.xlsx"));
         QVERIFY(XlsxSchreiben(pfad, blatt).ok());
         const auto gelesen = TabelleLesen(pfad);
@@ -111,7 +114,8 @@ private Q_SLOTS:
         const QString pfad = m_dir.filePath(QStringLiteral("name.xlsx"));
         const Status s = XlsxSchreiben(pfad, blatt);
         QVERIFY(!s.ok());
-        QVERIFY(s.fehler().contains(QStringLiteral("\"Tipp[reihen]\" ist als Name eines Tabellenblatts nicht erlaubt.")));
+        QVERIFY(s.fehler().contains(
+            QStringLiteral("\"Tipp[reihen]\" ist als Name eines Tabellenblatts nicht erlaubt.")));
         QVERIFY(!QFile::exists(pfad));
     }
 

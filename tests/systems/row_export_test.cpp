@@ -36,13 +36,14 @@ private Q_SLOTS:
         QTest::newRow("zwei Reihen, Kopf und Spalte 0 nicht")
             << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}, {"7", "8", "9", "10", "11", "12"}}
             << QByteArray("1,2,3,4,5,6\r\n7,8,9,10,11,12\r\n");
-        QTest::newRow("Zitate") << QList<QStringList>{{"a b", "x\"y", "1,5", "tab\t", "z"}, {"1", "", "3", "4", "5"}}
+        QTest::newRow("Zitate") << QList<QStringList>{{"a b", "x\"y", "1,5", "tab\t", "z"},
+                                                      {"1", "", "3", "4", "5"}}
                                 << QByteArray("\"a b\",\"x\"\"y\",\"1,5\",\"tab\t\",z\r\n1,,3,4,5\r\n");
         QTest::newRow("Spalten bis zur ersten leeren in Zeile 1")
             << QList<QStringList>{{"1", "2", ""}, {"4", "5", "6"}} << QByteArray("1,2\r\n4,5\r\n");
         QTest::newRow("eine leere Zelle") << QList<QStringList>{{"1"}, {""}} << QByteArray("1\r\n\"\"\r\n");
-        QTest::newRow("Windows-1252") << QList<QStringList>{{"5 €", "äß", "Ω"}}
-                                      << QByteArray("\"5 \x80\",\xe4\xdf,?\r\n");
+        QTest::newRow("Windows-1252")
+            << QList<QStringList>{{"5 €", "äß", "Ω"}} << QByteArray("\"5 \x80\",\xe4\xdf,?\r\n");
     }
     void csv() {
         QFETCH(QList<QStringList>, zeilen);
@@ -78,8 +79,14 @@ private Q_SLOTS:
     void spaltenNamen_data() {
         QTest::addColumn<int>("spalte");
         QTest::addColumn<QString>("name");
-        for (const auto& [s, n] : {std::pair{1, "A"}, {7, "G"}, {26, "Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"},
-                                   {702, "ZZ"}, {703, "AAA"}})
+        for (const auto& [s, n] : {std::pair{1, "A"},
+                                   {7, "G"},
+                                   {26, "Z"},
+                                   {27, "AA"},
+                                   {52, "AZ"},
+                                   {53, "BA"},
+                                   {702, "ZZ"},
+                                   {703, "AAA"}})
             QTest::newRow(n) << s << QString::fromLatin1(n);
     }
     void spaltenNamen() {
@@ -92,7 +99,8 @@ private Q_SLOTS:
     void excelExportFuenfzehnReihen() {
         TippreihenDaten t(16);
         for (int z = 1; z <= 15; ++z)
-            t.setzeReihe(z, {static_cast<std::uint8_t>(z), 20, 21, 22, 23, static_cast<std::uint8_t>(30 + z)});
+            t.setzeReihe(z,
+                         {static_cast<std::uint8_t>(z), 20, 21, 22, 23, static_cast<std::uint8_t>(30 + z)});
         const auto blatt = ExcelExport(t.schnappschuss(), QStringLiteral("Tippreihen aus System"), 6);
         QVERIFY(blatt.ok());
         QCOMPARE(blatt->zeilen, 16);
@@ -115,9 +123,10 @@ private Q_SLOTS:
         const TippreihenDaten t(BlattMaxZeilen + 2);
         const auto blatt = ExcelExport(t.schnappschuss(), QStringLiteral("Tippreihen"), 6);
         QVERIFY(!blatt.ok());
-        QCOMPARE(blatt.fehler(), QStringLiteral("Die Tabelle hat 1.048.577 Zeilen; ein Tabellenblatt fasst höchstens "
-                                                "1.048.576 Zeilen. Der Export ist daher nicht möglich.\r\r"
-                                                "Ich breche ab."));
+        QCOMPARE(blatt.fehler(),
+                 QStringLiteral("Die Tabelle hat 1.048.577 Zeilen; ein Tabellenblatt fasst höchstens "
+                                "1.048.576 Zeilen. Der Export ist daher nicht möglich.\r\r"
+                                "Ich breche ab."));
     }
 };
 KB_TEST(ReihenExportTest)

@@ -44,11 +44,10 @@ private Q_SLOTS:
                                   << QList<QStringList>{{"1", "1", "2", "3", "4", "5", "6"},
                                                         {"2", "1", "2", "3", "4", "5", "7"},
                                                         {"3", "9", "10", "11", "12", "13", "14"}};
-        QTest::newRow("Punkt trennt Tausender")
-            << QList<QStringList>{{"1.234"}, {"999"}, {"1.000,5"}}
-            << QList<QStringList>{{"1", "999", "", "", "", "", ""},
-                                  {"2", "1.000,5", "", "", "", "", ""},
-                                  {"3", "1.234", "", "", "", "", ""}};
+        QTest::newRow("Punkt trennt Tausender") << QList<QStringList>{{"1.234"}, {"999"}, {"1.000,5"}}
+                                                << QList<QStringList>{{"1", "999", "", "", "", "", ""},
+                                                                      {"2", "1.000,5", "", "", "", "", ""},
+                                                                      {"3", "1.234", "", "", "", "", ""}};
         QTest::newRow("leer nach 0 und Negativem, vor 1")
             << QList<QStringList>{{"1"}, {""}, {"0"}, {"-3"}, {"0,5"}}
             << QList<QStringList>{{"1", "-3", "", "", "", "", ""},
@@ -57,7 +56,9 @@ private Q_SLOTS:
                                   {"4", "0,5", "", "", "", "", ""},
                                   {"5", "1", "", "", "", "", ""}};
         QTest::newRow("gleiche Schlüssel bleiben in ihrer Reihenfolge")
-            << QList<QStringList>{{"2", "", "", "", "", "", "a"}, {"1"}, {"2", "", "", "", "", "", "b"},
+            << QList<QStringList>{{"2", "", "", "", "", "", "a"},
+                                  {"1"},
+                                  {"2", "", "", "", "", "", "b"},
                                   {"2", "", "", "", "", "", "c"}}
             << QList<QStringList>{{"1", "1", "", "", "", "", ""},
                                   {"2", "2", "", "", "", "", "", "a"},
@@ -124,8 +125,9 @@ private Q_SLOTS:
                     k[s] = zeile[s].isEmpty() ? 1e-300 : QLocale().toDouble(zeile[s]);
                 return k;
             };
-            std::stable_sort(daten.begin(), daten.end(),
-                             [&](const QStringList& a, const QStringList& b) { return schluessel(a) < schluessel(b); });
+            std::stable_sort(daten.begin(), daten.end(), [&](const QStringList& a, const QStringList& b) {
+                return schluessel(a) < schluessel(b);
+            });
             QVERIFY(ReihenSortieren(t, AlleSpalten, 1, 3000).ok());
             for (int z = 0; z < 3000; ++z)
                 for (int s = 0; s < 7; ++s)

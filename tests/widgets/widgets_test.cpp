@@ -26,7 +26,8 @@ private Q_SLOTS:
         QCOMPARE(m->index(0, 1).data().toString(), QStringLiteral("9"));
         QVERIFY(m->index(0, 1).data(Qt::FontRole).value<QFont>().bold());
         QCOMPARE(m->index(0, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
-        QCOMPARE(m->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
+        QCOMPARE(m->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                 Qt::Alignment(Qt::AlignCenter));
         QVERIFY(!m->index(0, 0).data(Qt::FontRole).isValid());
         QVERIFY(!(m->flags(m->index(0, 1)) & Qt::ItemIsEditable));
 

@@ -43,7 +43,8 @@ int main(int argc, char* argv[]) {
         for (QTabWidget* seiten : w->findChildren<QTabWidget*>()) {
             for (int i = 1; i < seiten->count(); ++i) {
                 seiten->setCurrentIndex(i);
-                speichern(w, name + QLatin1Char('-') + seiten->objectName() + QLatin1Char('-') + QString::number(i));
+                speichern(w, name + QLatin1Char('-') + seiten->objectName() + QLatin1Char('-') +
+                                 QString::number(i));
             }
             seiten->setCurrentIndex(0);
         }

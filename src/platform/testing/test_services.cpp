@@ -54,7 +54,9 @@ bool TestShell::skriptStarten(const QString& pfad) {
     aufrufe.append(QStringLiteral("skript:") + pfad);
     return erfolg;
 }
-void TestShell::beenden() { aufrufe.append(QStringLiteral("beenden")); }
+void TestShell::beenden() {
+    aufrufe.append(QStringLiteral("beenden"));
+}
 
 namespace {
 class TestAbruf final : public Abruf {
@@ -82,8 +84,8 @@ Abruf* TestNetwork::holen(const QUrl& url) {
     const QString text = url.toString();
     abrufe.append(text);
     const auto it = antworten.constFind(text);
-    return new TestAbruf(it != antworten.constEnd() ? *it
-                                                    : Antwort{false, {}, QStringLiteral("Host nicht gefunden")});
+    return new TestAbruf(
+        it != antworten.constEnd() ? *it : Antwort{false, {}, QStringLiteral("Host nicht gefunden")});
 }
 
 std::uint32_t TestRandom::zahl(std::uint32_t grenze) {
@@ -92,7 +94,9 @@ std::uint32_t TestRandom::zahl(std::uint32_t grenze) {
     return std::uniform_int_distribution<std::uint32_t>(0, grenze - 1)(m_engine);
 }
 
-Status TestSpreadsheet::schreiben(const QString& pfad, const ExportBlatt& blatt) { return XlsxSchreiben(pfad, blatt); }
+Status TestSpreadsheet::schreiben(const QString& pfad, const ExportBlatt& blatt) {
+    return XlsxSchreiben(pfad, blatt);
+}
 
 bool TestSpreadsheet::oeffnen(const QString& pfad) {
     geoeffnet.append(pfad);

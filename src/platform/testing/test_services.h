@@ -97,10 +97,10 @@ public:
     bool oeffnen(const QString& pfad) override;
     Result<Tabellenblatt> lesen(const QString& pfad) override;
 
-    bool programm = true;    // a spreadsheet program is installed
-    bool oeffnenOk = true;   // opening the workbook works
-    QStringList geoeffnet;   // workbooks handed to the program
-    QStringList gelesen;     // files read
+    bool programm = true;  // a spreadsheet program is installed
+    bool oeffnenOk = true; // opening the workbook works
+    QStringList geoeffnet; // workbooks handed to the program
+    QStringList gelesen;   // files read
 };
 
 // All doubles together, with a Dienste pointing at them.
