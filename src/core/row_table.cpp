@@ -93,7 +93,7 @@ int kompakteZahl(QStringView t) {
 
 } // namespace
 
-TippreihenDaten::TippreihenDaten(int zeilen, int spalten) : m_spalten(std::max(spalten, 1)) {
+TippreihenDaten::TippreihenDaten(int zeilen, int spalten) : m_spalten(std::clamp(spalten, 1, MaxSpalten)) {
     m_kopf = StandardKopf();
     setzeSpaltenAnzahl(m_spalten);
     setzeZeilenAnzahl(zeilen);
@@ -288,7 +288,7 @@ void TippreihenDaten::setzeZeilenAnzahl(int zeilen) {
 }
 
 void TippreihenDaten::setzeSpaltenAnzahl(int spalten) {
-    spalten = std::max(spalten, 1);
+    spalten = std::clamp(spalten, 1, MaxSpalten);
     if (spalten < m_spalten) {
         for (auto& r : m_zahlen)
             for (int s = spalten; s <= ZahlSpalten; ++s)

@@ -67,6 +67,8 @@ private:
 class TippreihenDaten final : public ZellenTabelle {
 public:
     static constexpr int ZahlSpalten = 6;
+    // Column numbers share a key with the row in the side table: 20 bits for the column.
+    static constexpr int MaxSpalten = (1 << 20) - 1;
 
     explicit TippreihenDaten(int zeilen = 2, int spalten = ZahlSpalten + 1);
 

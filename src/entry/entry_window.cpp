@@ -586,7 +586,12 @@ void TFEingabe::bsSkinSpeedButton13Click() {
                 : inhalt.fehler());
         return;
     }
-    G2->modell()->setzeDaten(CSVAlsTabelle(inhalt->daten));
+    auto tabelle = CSVAlsTabelle(inhalt->daten, pfad);
+    if (!tabelle) {
+        m_dienste.dialoge->fehler(this, tabelle.fehler());
+        return;
+    }
+    G2->modell()->setzeDaten(std::move(tabelle).wert());
     LDatei1->setText(QFileInfo(pfad).fileName());
     LSZ->clear();
 }

@@ -1,6 +1,10 @@
 #include "ticket_entry.h"
 
+#include "core/money.h"
 #include "systems/row_export.h"
+
+#include <QDir>
+#include <QLocale>
 
 #include <QRegularExpression>
 
@@ -76,7 +80,7 @@ TippreihenDaten ScheinAlsTabelle(const NormalScheinDatei& schein) {
     return t;
 }
 
-TippreihenDaten CSVAlsTabelle(const QByteArray& daten) {
+Result<TippreihenDaten> CSVAlsTabelle(const QByteArray& daten, const QString& pfad) {
     static const QRegularExpression umbruch(QStringLiteral("\r\n|\r|\n"));
     QVector<QStringList> zeilen;
     qsizetype breiteste = 0;
@@ -85,6 +89,11 @@ TippreihenDaten CSVAlsTabelle(const QByteArray& daten) {
             continue;
         zeilen.append(z.split(QLatin1Char(',')));
         breiteste = std::max(breiteste, zeilen.constLast().size());
+        if (breiteste > BlattMaxSpalten)
+            return Fehler{
+                QStringLiteral("Die Datei \"%1\" hat Zeilen mit mehr als %2 Werten und enthält daher "
+                               "keine Tippreihen.\r\rIch breche erst einmal ab.")
+                    .arg(QDir::toNativeSeparators(pfad), ZahlText(BlattMaxSpalten, QLocale()))};
     }
     TippreihenDaten t(std::max<int>(static_cast<int>(zeilen.size()) + 1, 2),
                       std::max<int>(static_cast<int>(breiteste) + 1, TippreihenDaten::ZahlSpalten + 1));

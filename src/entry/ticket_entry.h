@@ -33,7 +33,8 @@ Result<QVector<Tippreihe>> ScheinReihen(const ZellenTabelle& tabelle);
 // Readers of the import table.
 TippreihenDaten ScheinAlsTabelle(const NormalScheinDatei& schein);
 // CSV text: empty lines and lines of two double quotes skipped, every comma separates.
-TippreihenDaten CSVAlsTabelle(const QByteArray& daten);
+// A line of more values than a worksheet has columns is refused: that is no file of tip rows.
+Result<TippreihenDaten> CSVAlsTabelle(const QByteArray& daten, const QString& pfad);
 // The sheet's first row lands in table row 1; columns as far as the sheet's last used cell.
 TippreihenDaten BlattAlsTabelle(const Tabellenblatt& blatt);
 // The import table as text lines, cells in comma-text form. Refused when cell (1, 1) is empty.

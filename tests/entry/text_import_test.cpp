@@ -268,7 +268,7 @@ private Q_SLOTS:
 
     void csvEinlesen() {
         const TippreihenDaten t =
-            CSVAlsTabelle(QByteArray("\"\"\r\n1,2,3\r\n\r\n4,5,6,7,8,9,10,11\n\"a b\",x\r\n\xe4\r\n"));
+            *CSVAlsTabelle(QByteArray("\"\"\r\n1,2,3\r\n\r\n4,5,6,7,8,9,10,11\n\"a b\",x\r\n\xe4\r\n"), {});
         QCOMPARE(t.zeilenAnzahl(), 5);
         QCOMPARE(t.spaltenAnzahl(), 9);
         QCOMPARE(t.zelle(0, 1), QStringLiteral("1"));
@@ -277,7 +277,11 @@ private Q_SLOTS:
         QCOMPARE(t.zelle(8, 2), QStringLiteral("11"));
         QCOMPARE(t.zelle(1, 3), QStringLiteral("\"a b\"")); // no quoting rules on reading
         QCOMPARE(t.zelle(1, 4), QStringLiteral("ä"));       // Windows-1252
-        QCOMPARE(CSVAlsTabelle(QByteArray()).zeilenAnzahl(), 2);
+        QCOMPARE(CSVAlsTabelle(QByteArray(), {})->zeilenAnzahl(), 2);
+        const auto breit = CSVAlsTabelle(QByteArray(BlattMaxSpalten, ','), QStringLiteral("/x/breit.csv"));
+        QCOMPARE(breit.fehler(),
+                 QStringLiteral("Die Datei \"/x/breit.csv\" hat Zeilen mit mehr als 16.384 Werten "
+                                "und enthält daher keine Tippreihen.\r\rIch breche erst einmal ab."));
     }
 
     void tabelleAlsZeilen() {

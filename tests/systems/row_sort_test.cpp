@@ -111,8 +111,9 @@ private Q_SLOTS:
             for (int z = 0; z < 3000; ++z) {
                 QStringList zeile;
                 for (int s = 0; s < 7; ++s) {
-                    const int w = static_cast<int>(rng() % 12);
-                    zeile.append(w == 0 ? QString() : QString::number(w));
+                    // Empty cells and zeros too: empty sorts between 0 and 1.
+                    const int w = static_cast<int>(rng() % 13);
+                    zeile.append(w == 0 ? QString() : QString::number(w % 12));
                 }
                 if (mitDezimal && z % 100 == 0)
                     zeile[2] = QStringLiteral("%1,5").arg(rng() % 12);
