@@ -29,6 +29,8 @@
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -383,12 +385,23 @@ void TFEingabe::setzeText(const QStringList& zeilen) {
 }
 
 void TFEingabe::zeilenZaehlen() {
-    LZeilen->setText(QString::number(MemoZeilenAnzahl(M1->toPlainText())));
+    // A final line break does not start another line; counted without copying the text.
+    const QTextDocument* d = M1->document();
+    const int zeilen = d->blockCount() - (d->lastBlock().text().isEmpty() ? 1 : 0);
+    LZeilen->setText(QString::number(zeilen));
+}
+
+void TFEingabe::amEndeAnfuegen(const QString& neu) {
+    // Only the new part is inserted, so the user can undo it like typing.
+    const QString alt = M1->toPlainText();
+    QTextCursor c(M1->document());
+    c.movePosition(QTextCursor::End);
+    c.insertText(neu.mid(alt.size()));
+    M1->setTextCursor(c);
 }
 
 void TFEingabe::BLot50EUrClick(int zahl) {
-    M1->setPlainText(ZahlAnhaengen(M1->toPlainText(), zahl));
-    M1->moveCursor(QTextCursor::End);
+    amEndeAnfuegen(ZahlAnhaengen(M1->toPlainText(), zahl));
 }
 
 void TFEingabe::bsSkinSpeedButton9Click() {
@@ -602,8 +615,7 @@ void TFEingabe::bsSkinSpeedButton6Click() {
         m_dienste.dialoge->fehler(this, zeilen.fehler());
         return;
     }
-    M1->setPlainText(ZeilenAnhaengen(M1->toPlainText(), *zeilen));
-    M1->moveCursor(QTextCursor::End);
+    amEndeAnfuegen(ZeilenAnhaengen(M1->toPlainText(), *zeilen));
 }
 
 void TFEingabe::showEvent(QShowEvent* e) {

@@ -76,6 +76,8 @@ private:
     void FormCloseQuery();
     void setzeText(const QStringList& zeilen);
     void zeilenZaehlen();
+    // Appends to the text field: neu is its whole text afterwards and starts with the current one.
+    void amEndeAnfuegen(const QString& neu);
 
     Dienste& m_dienste;
     Fensterverwaltung& m_router;

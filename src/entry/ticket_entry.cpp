@@ -28,13 +28,6 @@ QString MemoText(const QStringList& zeilen) {
     return text;
 }
 
-int MemoZeilenAnzahl(const QString& text) {
-    if (text.isEmpty())
-        return 0;
-    const int umbrueche = static_cast<int>(text.count(QLatin1Char('\n')));
-    return text.endsWith(QLatin1Char('\n')) ? umbrueche : umbrueche + 1;
-}
-
 QString ZahlAnhaengen(const QString& text, int zahl) {
     const qsizetype umbruch = text.lastIndexOf(QLatin1Char('\n'));
     const QStringView letzte = QStringView(text).sliced(umbruch + 1);

@@ -18,7 +18,6 @@ namespace kb {
 // Lines of the text field; a final line break does not start another line.
 QStringList MemoZeilen(const QString& text);
 QString MemoText(const QStringList& zeilen); // every line ended by a line break
-int MemoZeilenAnzahl(const QString& text);
 
 // A click on number n of the pad: the last line gets n and a comma, or n and a line break
 // when it already holds six pieces.
