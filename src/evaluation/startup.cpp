@@ -1,12 +1,14 @@
 #include "startup.h"
 
 #include "core/program_state.h"
+#include "entry/entry_window.h"
 #include "main_window.h"
 #include "start_window.h"
 #include "tools/calendar_window.h"
 #include "tools/info_window.h"
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
+#include "statistics/distribution_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -18,6 +20,9 @@ namespace kb {
 Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
 
 Programmstart::~Programmstart() {
+    // Every window still open goes with the program, whoever created it.
+    for (QWidget* w : m_router.alleFenster())
+        delete w;
     delete m_start.data();
 }
 
@@ -41,7 +46,6 @@ void Programmstart::langlebigeFensterErzeugen() {
     const auto erzeugen = [this](auto&& fabrik) {
         try {
             QWidget* w = fabrik();
-            m_langlebig.emplace_back(w);
             m_router.anmelden(w);
         } catch (const std::exception& e) {
             m_dienste.dialoge->fehler(m_start, QString::fromLocal8Bit(e.what()));
@@ -51,6 +55,9 @@ void Programmstart::langlebigeFensterErzeugen() {
         m_haupt = new TFAuswertung(m_dienste, m_router);
         return m_haupt.data();
     });
+    erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
+    // The distribution window made at start is never shown: the entry makes its own.
+    erzeugen([] { return new TFStat1; });
 }
 
 void Programmstart::routenRegistrieren() {

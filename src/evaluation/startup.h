@@ -32,8 +32,6 @@ private:
     Fensterverwaltung m_router;
     QPointer<TFStart> m_start;
     QPointer<TFAuswertung> m_haupt;
-    // Windows created at start that have no parent; deleted with the program.
-    std::vector<std::unique_ptr<QWidget>> m_langlebig;
 };
 
 } // namespace kb

@@ -6,42 +6,6 @@
 
 namespace kb {
 
-namespace {
-QVariant zellenLook(int rolle, int spalte) {
-    if (rolle == Qt::TextAlignmentRole)
-        return QVariant::fromValue(spalte == 0 ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter));
-    if (rolle == Qt::FontRole) {
-        QFont f;
-        f.setBold(true);
-        return f;
-    }
-    return {};
-}
-} // namespace
-
-TippreihenModell::TippreihenModell(QVector<Tippreihe> reihen, QObject* eltern)
-    : QAbstractTableModel(eltern), m_reihen(std::move(reihen)) {}
-
-int TippreihenModell::rowCount(const QModelIndex& eltern) const {
-    return eltern.isValid() ? 0 : static_cast<int>(m_reihen.size());
-}
-
-int TippreihenModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : 7; }
-
-QVariant TippreihenModell::data(const QModelIndex& index, int rolle) const {
-    if (!index.isValid() || index.row() >= m_reihen.size())
-        return {};
-    if (rolle == Qt::DisplayRole)
-        return index.column() == 0 ? index.row() + 1 : int(m_reihen[index.row()][index.column() - 1]);
-    return zellenLook(rolle, index.column());
-}
-
-QVariant TippreihenModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
-    if (richtung != Qt::Horizontal || rolle != Qt::DisplayRole)
-        return {};
-    return abschnitt == 0 ? QStringLiteral("Reihe") : QStringLiteral(" Z%1").arg(abschnitt);
-}
-
 ErgebnisModell::ErgebnisModell(bool system, QLocale locale, QObject* eltern)
     : QAbstractTableModel(eltern), m_system(system), m_locale(std::move(locale)) {}
 

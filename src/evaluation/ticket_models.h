@@ -9,21 +9,6 @@
 
 namespace kb {
 
-// Rows of a ticket: column 0 the row number, columns 1..6 the numbers as stored.
-class TippreihenModell final : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit TippreihenModell(QVector<Tippreihe> reihen, QObject* eltern = nullptr);
-    int rowCount(const QModelIndex& eltern = {}) const override;
-    int columnCount(const QModelIndex& eltern = {}) const override;
-    QVariant data(const QModelIndex& index, int rolle) const override;
-    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
-    const QVector<Tippreihe>& reihen() const { return m_reihen; }
-
-private:
-    QVector<Tippreihe> m_reihen;
-};
-
 // The result list of an evaluation; a normal ticket has no "System" column.
 class ErgebnisModell final : public QAbstractTableModel {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "ticket_models.h"
 #include "ticket_rows.h"
 #include "widgets/icons.h"
+#include "widgets/row_grid.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,15 +37,15 @@ QLabel* fettesLabel(const QString& text, QWidget* eltern, const QString& name = 
     return l;
 }
 
-QTableView* reihenTabelle(QVector<Tippreihe> reihen, const QString& name, QWidget* eltern) {
-    auto* t = new QTableView(eltern);
+QTableView* reihenTabelle(const QVector<Tippreihe>& reihen, const QString& name, QWidget* eltern) {
+    auto* t = new TippreihenGitter(eltern);
     t->setObjectName(name);
-    t->setModel(new TippreihenModell(std::move(reihen), t));
-    t->verticalHeader()->hide();
-    t->verticalHeader()->setDefaultSectionSize(17);
-    t->horizontalHeader()->setDefaultSectionSize(34);
-    t->setColumnWidth(0, 45);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->modell()->aendern([&reihen](TippreihenDaten& d) {
+        d.setzeKopf(TippreihenDaten::StandardKopf());
+        d.setzeZeilenAnzahl(static_cast<int>(reihen.size()) + 1);
+        for (qsizetype i = 0; i < reihen.size(); ++i)
+            d.setzeReihe(static_cast<int>(i) + 1, reihen[i]);
+    });
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     return t;
 }

@@ -20,6 +20,7 @@ private:
     SystemClock m_uhr;
     StdRandom m_zufall;
     QtHelp m_hilfe;
+    QtSpreadsheet m_tabellen{m_shell};
     Dienste m_dienste;
 };
 

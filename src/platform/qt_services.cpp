@@ -10,6 +10,7 @@ QtDiensteSatz::QtDiensteSatz() {
     m_dienste.uhr = &m_uhr;
     m_dienste.zufall = &m_zufall;
     m_dienste.hilfe = &m_hilfe;
+    m_dienste.tabellen = &m_tabellen;
 }
 
 } // namespace kb

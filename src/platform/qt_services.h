@@ -6,6 +6,7 @@
 #include "network.h"
 #include "random.h"
 #include "shell.h"
+#include "spreadsheet.h"
 
 #include <QNetworkAccessManager>
 
@@ -34,6 +35,18 @@ public:
     bool rechnerStarten() override;
     bool skriptStarten(const QString& pfad) override;
     void beenden() override;
+};
+
+class QtSpreadsheet final : public Spreadsheet {
+public:
+    explicit QtSpreadsheet(Shell& shell);
+    bool programmVorhanden() override;
+    Status schreiben(const QString& pfad, const ExportBlatt& blatt) override;
+    bool oeffnen(const QString& pfad) override;
+    Result<Tabellenblatt> lesen(const QString& pfad) override;
+
+private:
+    Shell& m_shell;
 };
 
 class QtNetwork final : public Network {

@@ -7,6 +7,7 @@
 #include "network.h"
 #include "random.h"
 #include "shell.h"
+#include "spreadsheet.h"
 
 namespace kb {
 
@@ -20,6 +21,7 @@ struct Dienste {
     Clock* uhr = nullptr;
     Random* zufall = nullptr;
     Help* hilfe = nullptr;
+    Spreadsheet* tabellen = nullptr;
 };
 
 } // namespace kb

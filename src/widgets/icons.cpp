@@ -51,6 +51,14 @@ QColor farbeVon(Symbol s) {
     case Symbol::Hinzufuegen: return QColor(40, 150, 70);
     case Symbol::Abbrechen: return QColor(200, 50, 45);
     case Symbol::Leeren: return QColor(120, 120, 130);
+    case Symbol::Speichern: return QColor(40, 90, 170);
+    case Symbol::Oeffnen: return QColor(215, 165, 40);
+    case Symbol::Loeschen: return QColor(190, 50, 45);
+    case Symbol::CSV: return QColor(60, 130, 60);
+    case Symbol::TabelleExport:
+    case Symbol::TabelleImport: return QColor(30, 120, 70);
+    case Symbol::SortAuf:
+    case Symbol::SortZurueck: return QColor(40, 110, 160);
     }
     return Qt::gray;
 }
@@ -180,6 +188,72 @@ void zeichne(QPainter& p, Symbol s, const QRectF& r) {
         p.drawRoundedRect(QRectF(-0.36 * w, -0.16 * w, 0.26 * w, 0.32 * w), 2, 2);
         p.restore();
         p.drawLine(pt(0.12, 0.88), pt(0.88, 0.88));
+        break;
+    }
+    case Symbol::Speichern:
+        p.drawRoundedRect(rect(0.12, 0.12, 0.76, 0.76), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(rect(0.28, 0.12, 0.44, 0.28));
+        p.drawRect(rect(0.25, 0.58, 0.5, 0.3));
+        break;
+    case Symbol::Oeffnen: {
+        QPolygonF mappe;
+        mappe << pt(0.08, 0.25) << pt(0.38, 0.25) << pt(0.46, 0.35) << pt(0.88, 0.35) << pt(0.88, 0.85)
+              << pt(0.08, 0.85);
+        p.drawPolygon(mappe);
+        p.setBrush(f.lighter(120));
+        QPolygonF deckel;
+        deckel << pt(0.2, 0.48) << pt(0.98, 0.48) << pt(0.88, 0.85) << pt(0.08, 0.85);
+        p.drawPolygon(deckel);
+        break;
+    }
+    case Symbol::Loeschen:
+        p.setBrush(Qt::white);
+        p.drawRect(rect(0.12, 0.1, 0.56, 0.78));
+        for (int i = 0; i < 4; ++i)
+            p.drawLine(pt(0.22, 0.25 + 0.15 * i), pt(0.58, 0.25 + 0.15 * i));
+        p.setPen(QPen(f, w / 8.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(pt(0.55, 0.55), pt(0.9, 0.9));
+        p.drawLine(pt(0.9, 0.55), pt(0.55, 0.9));
+        break;
+    case Symbol::CSV: {
+        p.setBrush(Qt::white);
+        p.drawRect(rect(0.06, 0.2, 0.88, 0.6));
+        QFont fo = p.font();
+        fo.setPixelSize(static_cast<int>(w * 0.34));
+        fo.setBold(true);
+        p.setFont(fo);
+        p.drawText(rect(0.06, 0.2, 0.88, 0.6), Qt::AlignCenter, QStringLiteral("CSV"));
+        break;
+    }
+    case Symbol::TabelleExport:
+    case Symbol::TabelleImport: {
+        p.setBrush(Qt::white);
+        p.drawRect(rect(0.08, 0.12, 0.62, 0.76));
+        for (int i = 1; i < 4; ++i)
+            p.drawLine(pt(0.08, 0.12 + 0.19 * i), pt(0.7, 0.12 + 0.19 * i));
+        p.drawLine(pt(0.39, 0.12), pt(0.39, 0.88));
+        p.setPen(QPen(f.darker(160), w / 9.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const bool hinaus = s == Symbol::TabelleExport;
+        const qreal von = hinaus ? 0.55 : 0.95, bis = hinaus ? 0.95 : 0.55;
+        const qreal spitze = hinaus ? bis - 0.14 : bis + 0.14;
+        p.drawLine(pt(von, 0.5), pt(bis, 0.5));
+        p.drawLine(pt(spitze, 0.36), pt(bis, 0.5));
+        p.drawLine(pt(spitze, 0.64), pt(bis, 0.5));
+        break;
+    }
+    case Symbol::SortAuf:
+    case Symbol::SortZurueck: {
+        QFont fo = p.font();
+        fo.setPixelSize(static_cast<int>(w * 0.3));
+        fo.setBold(true);
+        p.setFont(fo);
+        const bool auf = s == Symbol::SortAuf;
+        p.drawText(rect(0.0, 0.05, 0.6, 0.4), Qt::AlignCenter, auf ? QStringLiteral("0") : QStringLiteral("1"));
+        p.drawText(rect(0.0, 0.55, 0.6, 0.4), Qt::AlignCenter, auf ? QStringLiteral("9") : QStringLiteral("49"));
+        p.drawLine(pt(0.78, 0.12), pt(0.78, 0.88));
+        p.drawLine(pt(0.64, 0.72), pt(0.78, 0.88));
+        p.drawLine(pt(0.92, 0.72), pt(0.78, 0.88));
         break;
     }
     }

@@ -23,6 +23,14 @@ enum class Symbol {
     Hinzufuegen, // a new draw
     Abbrechen,   // cancel the new draw
     Leeren,      // clear the number pad
+    Speichern,
+    Oeffnen,
+    Loeschen,
+    CSV,
+    TabelleExport,
+    TabelleImport,
+    SortAuf,
+    SortZurueck,
 };
 
 // Tool-bar pictograms drawn by the program, so no image files need to ship.

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -53,14 +54,31 @@ int main(int argc, char* argv[]) {
             std::printf("%s\n", qPrintable(datei));
         }
     };
+    // Every page of a window's tab controls gets a picture of its own.
+    const auto mitSeiten = [&](QWidget* w, const QString& name) {
+        speichern(w, name);
+        for (QTabWidget* seiten : w->findChildren<QTabWidget*>()) {
+            for (int i = 1; i < seiten->count(); ++i) {
+                seiten->setCurrentIndex(i);
+                speichern(w, name + QLatin1Char('-') + seiten->objectName() + QLatin1Char('-') +
+                                 QString::number(i));
+            }
+            seiten->setCurrentIndex(0);
+        }
+    };
     speichern(start.startfenster(), QStringLiteral("FStart"));
     start.startfenster()->hide();
+    // Example content: the entry's sample rows in its table and their distribution.
+    if (QWidget* eingabe = start.router().fenster(QStringLiteral("FEingabe"))) {
+        QMetaObject::invokeMethod(eingabe, "bsSkinSpeedButton8Click");
+        QMetaObject::invokeMethod(eingabe, "bsSkinSpeedButton16Click");
+    }
     for (QWidget* w : start.router().alleFenster())
-        speichern(w, w->objectName());
+        mitSeiten(w, w->objectName());
     for (const QString& name : start.router().registrierteNamen())
         if (!start.router().FensterOffen(name))
             if (QWidget* w = start.router().oeffne(name))
-                speichern(w, name);
+                mitSeiten(w, name);
     // Every ticket tab of the main window after evaluating the last twenty draws.
     if (kb::TFAuswertung* haupt = start.hauptfenster()) {
         QTabWidget* tabs = haupt->tippauswertung()->tabs();

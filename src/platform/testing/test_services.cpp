@@ -1,5 +1,7 @@
 #include "test_services.h"
 
+#include "platform/spreadsheet_files.h"
+
 #include <QTimer>
 
 namespace kb::test {
@@ -52,7 +54,9 @@ bool TestShell::skriptStarten(const QString& pfad) {
     aufrufe.append(QStringLiteral("skript:") + pfad);
     return erfolg;
 }
-void TestShell::beenden() { aufrufe.append(QStringLiteral("beenden")); }
+void TestShell::beenden() {
+    aufrufe.append(QStringLiteral("beenden"));
+}
 
 namespace {
 class TestAbruf final : public Abruf {
@@ -80,14 +84,28 @@ Abruf* TestNetwork::holen(const QUrl& url) {
     const QString text = url.toString();
     abrufe.append(text);
     const auto it = antworten.constFind(text);
-    return new TestAbruf(it != antworten.constEnd() ? *it
-                                                    : Antwort{false, {}, QStringLiteral("Host nicht gefunden")});
+    return new TestAbruf(
+        it != antworten.constEnd() ? *it : Antwort{false, {}, QStringLiteral("Host nicht gefunden")});
 }
 
 std::uint32_t TestRandom::zahl(std::uint32_t grenze) {
     if (!skript.isEmpty())
         return skript.dequeue() % grenze;
     return std::uniform_int_distribution<std::uint32_t>(0, grenze - 1)(m_engine);
+}
+
+Status TestSpreadsheet::schreiben(const QString& pfad, const ExportBlatt& blatt) {
+    return XlsxSchreiben(pfad, blatt);
+}
+
+bool TestSpreadsheet::oeffnen(const QString& pfad) {
+    geoeffnet.append(pfad);
+    return oeffnenOk;
+}
+
+Result<Tabellenblatt> TestSpreadsheet::lesen(const QString& pfad) {
+    gelesen.append(pfad);
+    return TabelleLesen(pfad);
 }
 
 TestDienste::TestDienste() {
@@ -98,6 +116,7 @@ TestDienste::TestDienste() {
     dienste.uhr = &uhr;
     dienste.zufall = &zufall;
     dienste.hilfe = &hilfe;
+    dienste.tabellen = &tabellen;
 }
 
 } // namespace kb::test

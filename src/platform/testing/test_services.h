@@ -97,6 +97,20 @@ public:
     QStringList aufrufe;
 };
 
+// Writes and reads real workbooks; the spreadsheet program is simulated.
+class TestSpreadsheet final : public Spreadsheet {
+public:
+    bool programmVorhanden() override { return programm; }
+    Status schreiben(const QString& pfad, const ExportBlatt& blatt) override;
+    bool oeffnen(const QString& pfad) override;
+    Result<Tabellenblatt> lesen(const QString& pfad) override;
+
+    bool programm = true;  // a spreadsheet program is installed
+    bool oeffnenOk = true; // opening the workbook works
+    QStringList geoeffnet; // workbooks handed to the program
+    QStringList gelesen;   // files read
+};
+
 // All doubles together, with a Dienste pointing at them.
 struct TestDienste {
     TestDienste();
@@ -110,6 +124,7 @@ struct TestDienste {
     TestClock uhr;
     TestRandom zufall;
     TestHelp hilfe;
+    TestSpreadsheet tabellen;
     Dienste dienste;
 };
 
