@@ -28,7 +28,11 @@ public:
     const T& operator*() const& { return wert(); }
     const T* operator->() const { return &wert(); }
 
-    const QString& fehler() const { return std::get<1>(m_inhalt).text; }
+    // Empty for a success, so that it is safe in messages built before the check.
+    const QString& fehler() const {
+        static const QString keiner;
+        return ok() ? keiner : std::get<1>(m_inhalt).text;
+    }
 
 private:
     std::variant<T, Fehler> m_inhalt;

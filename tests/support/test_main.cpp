@@ -30,8 +30,18 @@ int alleTestsAusfuehren(int argc, char** argv) {
     TestApp app(argc, argv);
     auto& tests = testRegister();
     std::sort(tests.begin(), tests.end(), [](const auto& a, const auto& b) { return std::strcmp(a.first, b.first) < 0; });
+    // "<executable> Klasse [QtTest options]" runs one test class only.
+    QByteArray nurKlasse;
+    if (argc > 1 && std::any_of(tests.begin(), tests.end(), [&](const auto& t) { return std::strcmp(t.first, argv[1]) == 0; })) {
+        nurKlasse = argv[1];
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
     int fehler = 0;
     for (const auto& [name, fabrik] : tests) {
+        if (!nurKlasse.isEmpty() && nurKlasse != name)
+            continue;
         std::unique_ptr<QObject> t = fabrik();
         fehler += QTest::qExec(t.get(), argc, argv);
     }
