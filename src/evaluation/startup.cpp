@@ -2,6 +2,7 @@
 
 #include "core/program_state.h"
 #include "entry/entry_window.h"
+#include "entry/system_entry_window.h"
 #include "main_window.h"
 #include "start_window.h"
 #include "tools/calendar_window.h"
@@ -56,6 +57,7 @@ void Programmstart::langlebigeFensterErzeugen() {
         return m_haupt.data();
     });
     erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
+    erzeugen([this] { return new TFEingabeSys2(m_dienste, m_router); });
     // The distribution window made at start is never shown: the entry makes its own.
     erzeugen([] { return new TFStat1; });
 }
