@@ -102,7 +102,7 @@ void SystemfeldBild::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(2, 151.5), QPointF(FeldBildBreite - 2, 151.5));
 
     // System area on a light tint, as printed on the slip.
-    p.fillRect(QRectF(1, 153, FeldBildBreite - 2, 151), SchreinTon);
+    p.fillRect(QRectF(1, 153, FeldBildBreite - 2, 156), SchreinTon);
     p.setFont(schrift(8, true));
     p.drawText(QRectF(5, 155, 120, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Vollsysteme"));
     p.drawText(QRectF(5, 207, 120, 12), Qt::AlignLeft | Qt::AlignVCenter,
@@ -114,11 +114,19 @@ void SystemfeldBild::paintEvent(QPaintEvent*) {
         const QRectF r = kastenRechteck(k);
         p.fillRect(r, Qt::white);
         p.drawRect(r);
-        // Full systems are named under their boxes, reduced systems above theirs.
-        const qreal y = code <= 6 ? k.y() + KastenGroesse + 6 : k.y() - 6;
+        // Full systems are named under their boxes; reduced systems above theirs, numbers over
+        // rows ("10" over "15"), which stays legible in the narrow column.
+        const QString name = QString::fromLatin1(ScheinSysteme[static_cast<std::size_t>(code - 1)].Name);
+        const qreal mitte = k.x() + KastenGroesse / 2.0;
         p.setFont(schrift(8));
-        textEingepasst(p, QPointF(k.x() + KastenGroesse / 2.0, y), 20,
-                       QString::fromLatin1(ScheinSysteme[static_cast<std::size_t>(code - 1)].Name));
+        if (code <= 6) {
+            textEingepasst(p, QPointF(mitte, k.y() + KastenGroesse + 6), 20, name);
+        } else {
+            const QStringList teile = name.split(QLatin1Char('/'));
+            textEingepasst(p, QPointF(mitte, k.y() - 14), 20, teile.value(0));
+            textEingepasst(p, QPointF(mitte, k.y() - 5), 20, teile.value(1));
+            p.drawLine(QPointF(mitte - 5, k.y() - 9.5), QPointF(mitte + 5, k.y() - 9.5));
+        }
     }
 
     // Footer band with the field number, and the field's outline.
@@ -185,7 +193,7 @@ void TFfrSysSchein::kreuzSetzen(int tag, const QPoint& kasten, bool gewollt) {
     if (gewollt && !k) {
         k = new TKreuz(tag, m_bild);
         k->setObjectName(kreuzName(tag));
-        k->move(kasten.x() + 2, kasten.y() + 2);
+        k->move(kasten.x() + 1, kasten.y() + 2);
         connect(k, &TKreuz::geklickt, this, &TFfrSysSchein::kreuzGeklickt);
         k->show();
         k->raise();

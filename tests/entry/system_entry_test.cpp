@@ -577,6 +577,20 @@ private Q_SLOTS:
         QCOMPARE(w->schein().feld(4).code, 3);
         QVERIFY(w->feldRahmen(4)->kreuz(4003));
     }
+
+    // Ending the program with a window that another long-lived window parents (the entry's
+    // distribution window): each window is deleted once.
+    void programmEndeMitKindfenster() {
+        test::TestDienste d;
+        {
+            Programmstart start(d.dienste);
+            start.ausfuehren();
+            QWidget* eingabe = start.router().fenster(QStringLiteral("FEingabe"));
+            QVERIFY(QMetaObject::invokeMethod(eingabe, "bsSkinSpeedButton8Click"));
+            QVERIFY(QMetaObject::invokeMethod(eingabe, "bsSkinSpeedButton16Click"));
+        }
+        QVERIFY(d.dialoge.meldungen.isEmpty());
+    }
 };
 KB_TEST(SystemscheinEingabeTest)
 
