@@ -11,6 +11,7 @@
 #include "widgets/number_field.h"
 #include "widgets/row_grid.h"
 #include "widgets/row_output.h"
+#include "widgets/superzahl_field.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -351,33 +351,11 @@ QWidget* TFEingabe::tabellenSpalteAnlegen() {
 
     auto* sz = new QHBoxLayout;
     sz->addWidget(new QLabel(QStringLiteral("Superzahl:"), spalte));
-    ESZ = new QLineEdit(spalte);
-    ESZ->setObjectName(QStringLiteral("ESZ"));
-    ESZ->setMaxLength(1);
-    ESZ->setFixedWidth(28);
-    ESZ->setAlignment(Qt::AlignCenter);
-    ESZ->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), ESZ));
-    ESZ->installEventFilter(this);
+    ESZ = superzahlFeld(spalte);
     sz->addWidget(ESZ);
     sz->addWidget(hinweis(QStringLiteral("letzte Ziffer der Losnummer auf Ihrem Spielschein"), spalte), 1);
     l->addLayout(sz);
     return spalte;
-}
-
-bool TFEingabe::eventFilter(QObject* objekt, QEvent* e) {
-    // The Superzahl takes digits and backspace; any other character key is dropped with a beep.
-    if (objekt == ESZ && e->type() == QEvent::KeyPress) {
-        const auto* taste = static_cast<QKeyEvent*>(e);
-        const QString text = taste->text();
-        const bool ziffer =
-            text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
-        if (!text.isEmpty() && !ziffer && taste->key() != Qt::Key_Backspace && taste->key() != Qt::Key_Tab &&
-            taste->key() != Qt::Key_Backtab) {
-            QApplication::beep();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objekt, e);
 }
 
 void TFEingabe::setzeText(const QStringList& zeilen) {

@@ -62,7 +62,6 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
     void FormCreate();

@@ -2,13 +2,14 @@
 
 #include "core/program_state.h"
 #include "entry/entry_window.h"
+#include "entry/system_entry_window.h"
 #include "main_window.h"
 #include "start_window.h"
+#include "statistics/distribution_window.h"
 #include "tools/calendar_window.h"
 #include "tools/info_window.h"
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
-#include "statistics/distribution_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -21,8 +22,12 @@ Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
 
 Programmstart::~Programmstart() {
     // Every window still open goes with the program, whoever created it.
+    // Guarded: deleting one window may take others with it (a window it parented).
+    QList<QPointer<QWidget>> fenster;
     for (QWidget* w : m_router.alleFenster())
-        delete w;
+        fenster.append(w);
+    for (const QPointer<QWidget>& w : fenster)
+        delete w.data();
     delete m_start.data();
 }
 
@@ -56,6 +61,7 @@ void Programmstart::langlebigeFensterErzeugen() {
         return m_haupt.data();
     });
     erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
+    erzeugen([this] { return new TFEingabeSys2(m_dienste, m_router); });
     // The distribution window made at start is never shown: the entry makes its own.
     erzeugen([] { return new TFStat1; });
 }
@@ -64,7 +70,8 @@ void Programmstart::routenRegistrieren() {
     using Regel = Fensterverwaltung::Regel;
     Dienste& d = m_dienste;
     m_router.registriere(QStringLiteral("FNueberK"), [&d] { return new TFNueberK(d); });
-    m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
+    m_router.registriere(
+        QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
 }

@@ -1,19 +1,19 @@
 // Renders every window the program can show into PNG files, offscreen, with scripted
 // platform services so no dialog blocks: kb_screenshots <output folder>.
+#include "entry/system_entry_window.h"
 #include "evaluation/startup.h"
 #include "evaluation/ticket_tabs.h"
-#include "platform/qt_help.h"
 #include "platform/paths.h"
+#include "platform/qt_help.h"
 #include "platform/testing/test_services.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -31,8 +31,9 @@ int main(int argc, char* argv[]) {
     // Shown as after the first download: the bundled draw history in the data folder.
     const kb::Pfade pfade = kb::pfadeErmitteln();
     kb::datenOrdnerAnlegen(pfade.datenPfad);
-    for (const QString& datei : {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
-                                 QStringLiteral("Demo-Systemschein.skb")})
+    for (const QString& datei :
+         {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
+          QStringLiteral("Demo-Systemschein.skb")})
         QFile::copy(pfade.datensatzPfad + datei, pfade.datenPfad + datei);
 
     kb::test::TestDienste dienste;
@@ -73,8 +74,30 @@ int main(int argc, char* argv[]) {
         QMetaObject::invokeMethod(eingabe, "bsSkinSpeedButton8Click");
         QMetaObject::invokeMethod(eingabe, "bsSkinSpeedButton16Click");
     }
+    // The system slip with two fields filled: "10/15" complete, "008" with one number too few.
+    auto* systemschein =
+        qobject_cast<kb::TFEingabeSys2*>(start.router().fenster(QStringLiteral("FEingabeSys2")));
+    if (systemschein) {
+        systemschein->TrefferVerwerten(2, 8, 1);
+        for (int n : {3, 9, 14, 17, 22, 28, 31, 36, 42, 47})
+            systemschein->TrefferVerwerten(1, n, 1);
+        systemschein->TrefferVerwerten(2, 2, 2);
+        for (int n : {1, 7, 19, 24, 33, 40, 49})
+            systemschein->TrefferVerwerten(1, n, 2);
+    }
     for (QWidget* w : start.router().alleFenster())
         mitSeiten(w, w->objectName());
+    // The drawn slip at a device pixel ratio of 2, as on a high-resolution screen.
+    if (systemschein) {
+        QPixmap bild(systemschein->size() * 2);
+        bild.setDevicePixelRatio(2);
+        systemschein->render(&bild);
+        const QString datei = ziel + QStringLiteral("/FEingabeSys2@2x.png");
+        if (!bild.save(datei))
+            ++fehler;
+        else
+            std::printf("%s\n", qPrintable(datei));
+    }
     for (const QString& name : start.router().registrierteNamen())
         if (!start.router().FensterOffen(name))
             if (QWidget* w = start.router().oeffne(name))
