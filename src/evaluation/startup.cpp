@@ -9,6 +9,7 @@
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
 #include "statistics/distribution_window.h"
+#include "systems/selection_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -56,6 +57,7 @@ void Programmstart::langlebigeFensterErzeugen() {
         return m_haupt.data();
     });
     erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
+    erzeugen([this] { return new TFSystemwahl(m_dienste, m_router); });
     // The distribution window made at start is never shown: the entry makes its own.
     erzeugen([] { return new TFStat1; });
 }

@@ -271,6 +271,52 @@ private:
 
 } // namespace
 
+G2Tabelle G2Fuellen() {
+    G2Tabelle g{};
+    g[0][1] = QStringLiteral("Kombinationen");
+    for (int j = 1; j <= 6; ++j)
+        g[0][static_cast<std::size_t>(j + 1)] = QStringLiteral("%1 Richtige").arg(j);
+    for (int k = 2; k <= 6; ++k) {
+        g[static_cast<std::size_t>(2 * k - 3)][0] = QStringLiteral("%1 Treffer").arg(k);
+        g[static_cast<std::size_t>(2 * k - 2)][0] = QStringLiteral("      in %");
+    }
+    return g;
+}
+
+void TrefferbildEintragen(G2Tabelle& g, const Trefferbild& b, int wz, const QLocale& locale) {
+    for (std::size_t z = 1; z < g.size(); ++z)
+        for (std::size_t s = 1; s < g[z].size(); ++s)
+            g[z][s].clear();
+    for (int k = std::max(b.kmin, 2); k <= std::min(b.kmax, 6); ++k) {
+        const auto zAnz = static_cast<std::size_t>(2 * k - 3);
+        const auto zPro = zAnz + 1;
+        const std::int64_t gesamt = Binomial(wz, k);
+        const bool fertig = b.fertig[static_cast<std::size_t>(k)];
+        if (!fertig && !b.abgebrochen)
+            continue;
+        g[zAnz][1] = locale.toString(static_cast<qlonglong>(gesamt));
+        if (!fertig)
+            break; // the level the run was stopped in
+        for (int m = 1; m <= k; ++m) {
+            const std::int64_t n = b.t[static_cast<std::size_t>(k)][static_cast<std::size_t>(m)];
+            const auto s = static_cast<std::size_t>(m + 1);
+            g[zAnz][s] = n >= 1 ? locale.toString(static_cast<qlonglong>(n)) : QStringLiteral("---");
+            g[zPro][s] = n >= 1 ? ProzentText(gesamt, n, locale) : QStringLiteral("---");
+        }
+    }
+}
+
+G2Farbe G2ZellFarbe(const G2Tabelle& g, int spalte, int zeile) {
+    if (zeile <= 0 || spalte <= 0 || zeile >= static_cast<int>(g.size()) || spalte >= 8)
+        return G2Farbe::Fest;
+    const QString& text = g[static_cast<std::size_t>(zeile)][static_cast<std::size_t>(spalte)];
+    if (zeile % 2 == 0)
+        return text == QStringLiteral("100,00") || text == QStringLiteral("100.00") ? G2Farbe::Gruen
+                                                                                     : G2Farbe::Orange;
+    const QString& gesamt = g[static_cast<std::size_t>(zeile)][1];
+    return spalte > 1 && !text.isEmpty() && text == gesamt ? G2Farbe::Gruen : G2Farbe::Weiss;
+}
+
 TestVerfahren SystemTestVerfahrenWahl(const SystemTestAuftrag& a) {
     const int kmin = SystemTestKmin(a.RG, a.WZ);
     // Per subset the plain method costs one popcount per row; the rank method a few byte

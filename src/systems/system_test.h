@@ -61,6 +61,16 @@ Trefferbild SystemTesten(const SystemTestAuftrag& auftrag, const std::atomic<boo
                          const TestFortschritt& fortschritt = {},
                          TestVerfahren verfahren = TestVerfahren::Automatisch);
 
+// The result table of the test page as cell texts, [row][column]: row 0 and column 0 hold the
+// headings; the line pair of k hits is rows 2k - 3 (counts) and 2k - 2 (percentages), the
+// column of m Richtige is m + 1.
+using G2Tabelle = std::array<std::array<QString, 8>, 11>;
+G2Tabelle G2Fuellen();
+// Writes the levels of a run; a stopped run shows the combinations of the level it was in.
+void TrefferbildEintragen(G2Tabelle& g2, const Trefferbild& b, int wz, const QLocale& locale = QLocale());
+enum class G2Farbe { Fest, Weiss, Gruen, Orange };
+G2Farbe G2ZellFarbe(const G2Tabelle& g2, int spalte, int zeile);
+
 // The method Automatisch would take.
 TestVerfahren SystemTestVerfahrenWahl(const SystemTestAuftrag& auftrag);
 
