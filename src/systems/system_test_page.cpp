@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -138,6 +139,9 @@ SystemtestSeite::SystemtestSeite(Dienste& dienste, QWidget* eltern) : QWidget(el
     G2 = new QTableView(this);
     G2->setObjectName(QStringLiteral("G2"));
     G2->setModel(m_modell);
+    QFont klein = G2->font();
+    klein.setPointSize(8);
+    G2->setFont(klein);
     G2->horizontalHeader()->hide();
     G2->verticalHeader()->hide();
     G2->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -155,35 +159,45 @@ SystemtestSeite::SystemtestSeite(Dienste& dienste, QWidget* eltern) : QWidget(el
                      11 * G2->verticalHeader()->defaultSectionSize() + 2 * G2->frameWidth());
     l->addWidget(G2, 0, Qt::AlignLeft);
 
-    l->addWidget(text(QStringLiteral("Wie ein System getestet wird"), this, true));
+    auto* flaeche = new QScrollArea(this);
+    flaeche->setWidgetResizable(true);
+    flaeche->setFrameShape(QFrame::NoFrame);
+    auto* erklaerung = new QWidget(flaeche);
+    auto* el = new QVBoxLayout(erklaerung);
+    el->setContentsMargins(0, 0, 4, 0);
+    flaeche->setWidget(erklaerung);
+    l->addWidget(flaeche, 1);
+    QWidget* const seite = erklaerung;
+    l = el;
+    l->addWidget(text(QStringLiteral("Wie ein System getestet wird"), seite, true));
     l->addWidget(text(QStringLiteral("Grundsätzlich muss jede 2er-, 3er-, 4er-, 5er- und 6er-Kombination aus Ihrem "
                                      "Zahlenpool mit jeder Ihrer Tippreihen abgeglichen werden. Die Anzahl dieser "
                                      "Vergleiche entspricht der Rechenoperationen-Anzahl. "),
-                      this));
-    l->addWidget(text(QStringLiteral("Zur Behandlung von Bankzahlen bei der Systemauswertung"), this, true));
+                      seite));
+    l->addWidget(text(QStringLiteral("Zur Behandlung von Bankzahlen bei der Systemauswertung"), seite, true));
     l->addWidget(text(
         QStringLiteral("Bankzahlen bleiben bei der Analyse eines Systems außen vor. Zum Beispiel wird ein System "
                        "für 6 aus 49 mit einer Bankzahl nur hinsichtlich seiner Auswirkungen von 2, 3, 4 und 5 "
                        "Treffern untersucht. Will man wissen, wie die Auswertung für getroffene Bankzahlen "
                        "aussieht, müssen die Ergebnisse für jede getroffene Bankzahl lediglich um je eine Zelle "
                        "nach unten und nach rechts gedacht werden. "),
-        this));
-    l->addWidget(text(QStringLiteral("s. dazu auch die Hilfe"), this));
+        seite));
+    l->addWidget(text(QStringLiteral("s. dazu auch die Hilfe"), seite));
     l->addWidget(text(
         QStringLiteral("Lotterie-Systeme haben das Ziel, den finanziellen Einsatz bei Zahlenlotterien durch "
                        "bestmögliche Konfiguration der Tippreihen zu optimieren. Dabei kann Ziel der Optimierung "
                        "nicht die Erhöhung der Chancen auf einen Sechser sein. Denn solange ich keine meiner "
                        "zehn Tippreihen doppelt habe, bleibt die Chance auf den Sechser bei zehn Tippreihen "
                        "gleich, nämlich rund 1 : 1.398.382."),
-        this));
+        seite));
     l->addWidget(text(QStringLiteral("Ziel der Optimierung kann aber sein, die Tippreihen aus dem Pool Ihrer "
                                      "Wahlzahlen so zu bestücken, dass möglichst viele, im günstigsten Fall alle, "
                                      "Kombinationen abgedeckt werden, die einem Gewinnrang entsprechen."),
-                      this));
+                      seite));
     l->addWidget(text(QStringLiteral("Streng genommen werden hier nicht die Tippreihen sondern das "
                                      "Lotteriesystem, das ihnen zugrundeliegt, getestet"),
-                      this));
-    l->addWidget(text(QStringLiteral("s. dazu auch die Hilfe"), this));
+                      seite));
+    l->addWidget(text(QStringLiteral("s. dazu auch die Hilfe"), seite));
     l->addStretch(1);
 }
 
