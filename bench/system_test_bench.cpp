@@ -27,8 +27,12 @@ void einSystem(benchmark::State& state, kb::TestVerfahren v) {
         benchmark::DoNotOptimize(kb::SystemTesten(a, nullptr, {}, v));
 }
 
-void BM_System_Unser(benchmark::State& s) { einSystem(s, kb::TestVerfahren::Automatisch); }
-void BM_System_Naiv(benchmark::State& s) { einSystem(s, kb::TestVerfahren::Naiv); }
+void BM_System_Unser(benchmark::State& s) {
+    einSystem(s, kb::TestVerfahren::Automatisch);
+}
+void BM_System_Naiv(benchmark::State& s) {
+    einSystem(s, kb::TestVerfahren::Naiv);
+}
 // Position 333: 49 Wahlzahlen, 82 rows; 180: 48 + 1, 432 rows.
 BENCHMARK(BM_System_Unser)->Arg(333)->Arg(180)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_System_Naiv)->Arg(333)->Arg(180)->Unit(benchmark::kMillisecond);
@@ -58,9 +62,15 @@ void alle(benchmark::State& state, kb::TestVerfahren v) {
     state.counters["slowest_pos"] = wo;
 }
 
-void BM_AlleSysteme_Unser(benchmark::State& s) { alle(s, kb::TestVerfahren::Automatisch); }
-void BM_AlleSysteme_Rang(benchmark::State& s) { alle(s, kb::TestVerfahren::Rang); }
-void BM_AlleSysteme_Naiv(benchmark::State& s) { alle(s, kb::TestVerfahren::Naiv); }
+void BM_AlleSysteme_Unser(benchmark::State& s) {
+    alle(s, kb::TestVerfahren::Automatisch);
+}
+void BM_AlleSysteme_Rang(benchmark::State& s) {
+    alle(s, kb::TestVerfahren::Rang);
+}
+void BM_AlleSysteme_Naiv(benchmark::State& s) {
+    alle(s, kb::TestVerfahren::Naiv);
+}
 BENCHMARK(BM_AlleSysteme_Unser)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_AlleSysteme_Rang)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_AlleSysteme_Naiv)->Unit(benchmark::kMillisecond)->Iterations(1);

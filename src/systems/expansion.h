@@ -31,7 +31,7 @@ enum class KachelLook { Leer, Normal, Hervorgehoben };
 
 struct Systemreihen {
     int TR = 0;
-    std::vector<Tippreihe> Tippreihen;     // in the system's order, each ascending
+    std::vector<Tippreihe> Tippreihen;              // in the system's order, each ascending
     std::array<int, MaxZahl + 1> ZahlHaeufigkeit{}; // index 1..49
 };
 

@@ -80,9 +80,10 @@ void TFSystemwahl::FormCreate() {
     haupt->setContentsMargins(0, 0, 0, 0);
     haupt->setSpacing(0);
     using K = NavigationsLeiste::Knopf;
-    m_navigation = new NavigationsLeiste(this, m_dienste, m_router, HilfeKontext,
-                                         {K::Schliessen, K::Normalschein, K::Systemschein, K::Druck, K::Statistik,
-                                          K::Update, K::Quoten, K::NueberK, K::Kalender, K::Rechner, K::Hilfe});
+    m_navigation =
+        new NavigationsLeiste(this, m_dienste, m_router, HilfeKontext,
+                              {K::Schliessen, K::Normalschein, K::Systemschein, K::Druck, K::Statistik,
+                               K::Update, K::Quoten, K::NueberK, K::Kalender, K::Rechner, K::Hilfe});
     haupt->addWidget(m_navigation);
 
     auto* mitte = new QHBoxLayout;
@@ -114,9 +115,10 @@ QWidget* TFSystemwahl::filterAnlegen() {
     tf.setBold(true);
     titel->setFont(tf);
     l->addWidget(titel);
-    l->addWidget(hinweis(QStringLiteral("Mit Hilfe der hier wählbaren Parameter können Sie die Systeme nach Ihren "
-                                        "Wünschen filtern."),
-                         panel));
+    l->addWidget(
+        hinweis(QStringLiteral("Mit Hilfe der hier wählbaren Parameter können Sie die Systeme nach Ihren "
+                               "Wünschen filtern."),
+                panel));
 
     const auto gruppe = [&](const QString& kopf, const QString& text, QSlider*& slider, QLabel*& label,
                             QCheckBox*& egal, const QString& nr, int von, int bis, int wert) {
@@ -148,7 +150,7 @@ QWidget* TFSystemwahl::filterAnlegen() {
         l->addWidget(g);
         return gl;
     };
-    const auto radios = [](QVBoxLayout* gl, QRadioButton* (&r)[2], const QString& name, const QString& a,
+    const auto radios = [](QVBoxLayout* gl, QRadioButton*(&r)[2], const QString& name, const QString& a,
                            const QString& b) {
         auto* zeile = new QHBoxLayout;
         auto* gruppe = new QButtonGroup(gl->parentWidget());
@@ -165,25 +167,28 @@ QWidget* TFSystemwahl::filterAnlegen() {
     };
 
     gruppe(QStringLiteral("Größe Ihres Zahlenpools"),
-           QStringLiteral("Geben Sie hier an, wie viel Zahlen Sie tippen wollen, einschließlich gegebenenfalls zu "
-                          "spielender Bankzahlen."),
+           QStringLiteral(
+               "Geben Sie hier an, wie viel Zahlen Sie tippen wollen, einschließlich gegebenenfalls zu "
+               "spielender Bankzahlen."),
            Slider1, LSlider1, cb1, QStringLiteral("1"), 4, MaxZahl, 13);
-    QVBoxLayout* g3 = gruppe(QStringLiteral("Gewinngarantie"),
-                             QStringLiteral("Bei X Übereinstimmungen von Gewinn- und Poolzahlen sind X Richtige "
-                                            "garantiert."),
-                             Slider3, LSlider3, cb3, QStringLiteral("3"), 0, 6, 2);
+    QVBoxLayout* g3 =
+        gruppe(QStringLiteral("Gewinngarantie"),
+               QStringLiteral("Bei X Übereinstimmungen von Gewinn- und Poolzahlen sind X Richtige "
+                              "garantiert."),
+               Slider3, LSlider3, cb3, QStringLiteral("3"), 0, 6, 2);
     radios(g3, Radio3, QStringLiteral("Radio3"), QStringLiteral("mindestens"), QStringLiteral("genau"));
     BInfo3 = new QToolButton(g3->parentWidget());
     BInfo3->setObjectName(QStringLiteral("BInfo3"));
     BInfo3->setText(QStringLiteral("i"));
-    BInfo3->setToolTip(
-        QStringLiteral("Die Skala für die Gewinngarantie ist durch die Größe der Tippreihe beschränkt worden."));
+    BInfo3->setToolTip(QStringLiteral(
+        "Die Skala für die Gewinngarantie ist durch die Größe der Tippreihe beschränkt worden."));
     BInfo3->hide();
     qobject_cast<QHBoxLayout*>(g3->itemAt(2)->layout())->insertWidget(2, BInfo3);
-    QVBoxLayout* g4 = gruppe(QStringLiteral("Tippreihenanzahl"),
-                             QStringLiteral("Geben Sie hier an, wie viel Tippreihen das System etwa, in Abhängigkeit "
-                                            "von Ihrem Budget, umfassen soll."),
-                             Slider4, LSlider4, cb4, QStringLiteral("4"), 5, MaxSystemreihen, 24);
+    QVBoxLayout* g4 =
+        gruppe(QStringLiteral("Tippreihenanzahl"),
+               QStringLiteral("Geben Sie hier an, wie viel Tippreihen das System etwa, in Abhängigkeit "
+                              "von Ihrem Budget, umfassen soll."),
+               Slider4, LSlider4, cb4, QStringLiteral("4"), 5, MaxSystemreihen, 24);
     auto* hinweisZeile = new QHBoxLayout;
     LHinweis4 = new QLabel(QStringLiteral("wurde mathematisch ermittelt, siehe \"i\""), g4->parentWidget());
     LHinweis4->setObjectName(QStringLiteral("LHinweis4"));
@@ -196,8 +201,8 @@ QWidget* TFSystemwahl::filterAnlegen() {
     hinweisZeile->addWidget(BInfo4);
     g4->addLayout(hinweisZeile);
     QVBoxLayout* g5 = gruppe(QStringLiteral("Bankzahlen"),
-                             QStringLiteral("Bankzahlen sind Zahlen, die in jeder Tippreihe vertreten sind."), Slider5,
-                             LSlider5, cb5, QStringLiteral("5"), 0, 4, 2);
+                             QStringLiteral("Bankzahlen sind Zahlen, die in jeder Tippreihe vertreten sind."),
+                             Slider5, LSlider5, cb5, QStringLiteral("5"), 0, 4, 2);
     radios(g5, Radio5, QStringLiteral("Radio5"), QStringLiteral("maximal"), QStringLiteral("genau"));
     Slider3->setMaximum(6 - Slider5->value());
 
@@ -266,9 +271,10 @@ QWidget* TFSystemwahl::bildenSeiteAnlegen() {
 
     auto* links = new QVBoxLayout;
     links->setSpacing(4);
-    links->addWidget(hinweis(QStringLiteral("Wählen Sie zunächst die wechselnden Tippzahlen, im Anschluss ggfs. die "
-                                            "Bankzahl(en) ."),
-                             seite));
+    links->addWidget(
+        hinweis(QStringLiteral("Wählen Sie zunächst die wechselnden Tippzahlen, im Anschluss ggfs. die "
+                               "Bankzahl(en) ."),
+                seite));
     links->addWidget(hinweis(QStringLiteral("Oder bedienen Sie sich des Zufalls."), seite));
     auto* soll = new QHBoxLayout;
     soll->addWidget(new QLabel(QStringLiteral("Zu wählen:"), seite));
@@ -326,7 +332,8 @@ QWidget* TFSystemwahl::bildenSeiteAnlegen() {
     Label9 = new QLabel(QStringLiteral("Anzahl Tippreihen"), seite);
     Label9->setObjectName(QStringLiteral("Label9"));
     rechts->addWidget(Label9);
-    auto* speichern = new QPushButton(symbolIcon(Symbol::Speichern), QStringLiteral("Als Spielschein s&peichern..."), seite);
+    auto* speichern = new QPushButton(symbolIcon(Symbol::Speichern),
+                                      QStringLiteral("Als Spielschein s&peichern..."), seite);
     speichern->setObjectName(QStringLiteral("BSpeichern"));
     rechts->addWidget(speichern);
     auto* zumTest = new QPushButton(QStringLiteral("Zum Systemtest"), seite);
@@ -462,14 +469,16 @@ void TFSystemwahl::cbNurClick() {
 
 void TFSystemwahl::BInfo3Click() {
     m_dienste.dialoge->information(
-        this, QStringLiteral("Die Skala für die Gewinngarantie ist durch die Anzahl der Bankzahlen beschränkt worden."));
+        this, QStringLiteral(
+                  "Die Skala für die Gewinngarantie ist durch die Anzahl der Bankzahlen beschränkt worden."));
 }
 
 void TFSystemwahl::BInfo4Click() {
     m_dienste.dialoge->information(
-        this, QStringLiteral("Sie haben sich durch die Wahl der vollen Gewinngarantie für ein Vollsystem - "
-                             "gegebenenfalls mit Bankzahlen - entschieden, dessen Tippreihenanzahl feststeht. Daher "
-                             "wurden die Wahlmöglichkeiten an dieser Stelle deaktiviert."));
+        this, QStringLiteral(
+                  "Sie haben sich durch die Wahl der vollen Gewinngarantie für ein Vollsystem - "
+                  "gegebenenfalls mit Bankzahlen - entschieden, dessen Tippreihenanzahl feststeht. Daher "
+                  "wurden die Wahlmöglichkeiten an dieser Stelle deaktiviert."));
 }
 
 void TFSystemwahl::BFilternExClick() {
@@ -510,9 +519,10 @@ bool TFSystemwahl::eventFilter(QObject* objekt, QEvent* e) {
 
 void TFSystemwahl::l1ListBoxClick() {
     if (m_listenSysteme.isEmpty()) {
-        m_dienste.dialoge->information(this, QStringLiteral("Es ist noch kein System gelistet. Bitte prüfen Sie "
-                                                            "gegebenenfalls Ihre Filtereinstellungen.\r\rIch breche "
-                                                            "erst einmal ab."));
+        m_dienste.dialoge->information(
+            this, QStringLiteral("Es ist noch kein System gelistet. Bitte prüfen Sie "
+                                 "gegebenenfalls Ihre Filtereinstellungen.\r\rIch breche "
+                                 "erst einmal ab."));
         return;
     }
     const int zeile = l1->currentRow();
@@ -550,10 +560,11 @@ void TFSystemwahl::zahlenAnzeigen() {
     for (int n = 1; n <= MaxZahl; ++n) {
         TBZahl2* k = m_zahlen->knopf(n);
         const ZahlLook look = m_auswahl.look(n);
-        k->setStyleSheet(look == ZahlLook::Normal ? QString()
-                         : look == ZahlLook::Wahlzahl
-                             ? QStringLiteral("background-color: rgb(255, 236, 120); border: 1px solid #806000;")
-                             : QStringLiteral("background-color: rgb(179, 255, 179); border: 1px solid #207020;"));
+        k->setStyleSheet(
+            look == ZahlLook::Normal ? QString()
+            : look == ZahlLook::Wahlzahl
+                ? QStringLiteral("background-color: rgb(255, 236, 120); border: 1px solid #806000;")
+                : QStringLiteral("background-color: rgb(179, 255, 179); border: 1px solid #207020;"));
         k->setProperty("look", static_cast<int>(look));
     }
     zaehlerFaerben(false);

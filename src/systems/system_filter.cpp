@@ -12,7 +12,7 @@ namespace {
 const QString Abschnitt = QStringLiteral("Filter");
 
 // Bounds of the windows in which any two row counts are taken as alike.
-constexpr int Fenster[][2] = {{10, 20}, {18, 30}, {28, 40}, {36, 48},  {44, 60},
+constexpr int Fenster[][2] = {{10, 20}, {18, 30}, {28, 40},  {36, 48}, {44, 60},
                               {54, 72}, {66, 88}, {80, 104}, {96, 124}};
 
 int gerundet(double x) {

@@ -43,12 +43,12 @@ std::int64_t FesteReihenzahl(const FilterWerte& f);
 int GarantieMaximum(const FilterWerte& f);
 
 struct FilterErgebnis {
-    QStringList eintraege;     // "* " for slip systems, then the short text
-    QVector<int> ListenSysteme; // catalogue position of each item
+    QStringList eintraege;        // "* " for slip systems, then the short text
+    QVector<int> ListenSysteme;   // catalogue position of each item
     bool garantieGesenkt = false; // the guarantee was above what the Bankzahlen allow
     int GA = 0;                   // guarantee after that correction
     int GARadio = 0;
-    QString anzahlText;           // for LSysAnz
+    QString anzahlText; // for LSysAnz
 };
 
 FilterErgebnis SystemeFiltern(const FilterWerte& f);

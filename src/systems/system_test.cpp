@@ -214,11 +214,21 @@ private:
                 const std::uint8_t eigen = unten[idx];
                 std::uint8_t* ziel = aus + o;
                 switch (z) {
-                case 1: laufen<1>(ziel, laenge, eigen, quellen); break;
-                case 2: laufen<2>(ziel, laenge, eigen, quellen); break;
-                case 3: laufen<3>(ziel, laenge, eigen, quellen); break;
-                case 4: laufen<4>(ziel, laenge, eigen, quellen); break;
-                default: laufen<5>(ziel, laenge, eigen, quellen); break;
+                case 1:
+                    laufen<1>(ziel, laenge, eigen, quellen);
+                    break;
+                case 2:
+                    laufen<2>(ziel, laenge, eigen, quellen);
+                    break;
+                case 3:
+                    laufen<3>(ziel, laenge, eigen, quellen);
+                    break;
+                case 4:
+                    laufen<4>(ziel, laenge, eigen, quellen);
+                    break;
+                default:
+                    laufen<5>(ziel, laenge, eigen, quellen);
+                    break;
                 }
                 if (zaehler) {
                     for (int i = 0; i < laenge; ++i)
@@ -312,7 +322,7 @@ G2Farbe G2ZellFarbe(const G2Tabelle& g, int spalte, int zeile) {
     const QString& text = g[static_cast<std::size_t>(zeile)][static_cast<std::size_t>(spalte)];
     if (zeile % 2 == 0)
         return text == QStringLiteral("100,00") || text == QStringLiteral("100.00") ? G2Farbe::Gruen
-                                                                                     : G2Farbe::Orange;
+                                                                                    : G2Farbe::Orange;
     const QString& gesamt = g[static_cast<std::size_t>(zeile)][1];
     return spalte > 1 && !text.isEmpty() && text == gesamt ? G2Farbe::Gruen : G2Farbe::Weiss;
 }
@@ -338,7 +348,8 @@ Trefferbild SystemTesten(const SystemTestAuftrag& auftrag, const std::atomic<boo
     }
     if (verfahren == TestVerfahren::Automatisch)
         verfahren = SystemTestVerfahrenWahl(auftrag);
-    Trefferbild b = verfahren == TestVerfahren::Naiv ? naivTesten(auftrag, lauf) : RangTest(auftrag).ausfuehren(lauf);
+    Trefferbild b =
+        verfahren == TestVerfahren::Naiv ? naivTesten(auftrag, lauf) : RangTest(auftrag).ausfuehren(lauf);
     if (fortschritt && !b.abgebrochen)
         fortschritt(lauf.erledigt);
     return b;

@@ -170,30 +170,34 @@ SystemtestSeite::SystemtestSeite(Dienste& dienste, QWidget* eltern) : QWidget(el
     QWidget* const seite = erklaerung;
     l = el;
     l->addWidget(text(QStringLiteral("Wie ein System getestet wird"), seite, true));
-    l->addWidget(text(QStringLiteral("Grundsätzlich muss jede 2er-, 3er-, 4er-, 5er- und 6er-Kombination aus Ihrem "
-                                     "Zahlenpool mit jeder Ihrer Tippreihen abgeglichen werden. Die Anzahl dieser "
-                                     "Vergleiche entspricht der Rechenoperationen-Anzahl. "),
-                      seite));
+    l->addWidget(
+        text(QStringLiteral("Grundsätzlich muss jede 2er-, 3er-, 4er-, 5er- und 6er-Kombination aus Ihrem "
+                            "Zahlenpool mit jeder Ihrer Tippreihen abgeglichen werden. Die Anzahl dieser "
+                            "Vergleiche entspricht der Rechenoperationen-Anzahl. "),
+             seite));
     l->addWidget(text(QStringLiteral("Zur Behandlung von Bankzahlen bei der Systemauswertung"), seite, true));
-    l->addWidget(text(
-        QStringLiteral("Bankzahlen bleiben bei der Analyse eines Systems außen vor. Zum Beispiel wird ein System "
-                       "für 6 aus 49 mit einer Bankzahl nur hinsichtlich seiner Auswirkungen von 2, 3, 4 und 5 "
-                       "Treffern untersucht. Will man wissen, wie die Auswertung für getroffene Bankzahlen "
-                       "aussieht, müssen die Ergebnisse für jede getroffene Bankzahl lediglich um je eine Zelle "
-                       "nach unten und nach rechts gedacht werden. "),
-        seite));
+    l->addWidget(
+        text(QStringLiteral(
+                 "Bankzahlen bleiben bei der Analyse eines Systems außen vor. Zum Beispiel wird ein System "
+                 "für 6 aus 49 mit einer Bankzahl nur hinsichtlich seiner Auswirkungen von 2, 3, 4 und 5 "
+                 "Treffern untersucht. Will man wissen, wie die Auswertung für getroffene Bankzahlen "
+                 "aussieht, müssen die Ergebnisse für jede getroffene Bankzahl lediglich um je eine Zelle "
+                 "nach unten und nach rechts gedacht werden. "),
+             seite));
     l->addWidget(text(QStringLiteral("s. dazu auch die Hilfe"), seite));
-    l->addWidget(text(
-        QStringLiteral("Lotterie-Systeme haben das Ziel, den finanziellen Einsatz bei Zahlenlotterien durch "
-                       "bestmögliche Konfiguration der Tippreihen zu optimieren. Dabei kann Ziel der Optimierung "
-                       "nicht die Erhöhung der Chancen auf einen Sechser sein. Denn solange ich keine meiner "
-                       "zehn Tippreihen doppelt habe, bleibt die Chance auf den Sechser bei zehn Tippreihen "
-                       "gleich, nämlich rund 1 : 1.398.382."),
-        seite));
-    l->addWidget(text(QStringLiteral("Ziel der Optimierung kann aber sein, die Tippreihen aus dem Pool Ihrer "
-                                     "Wahlzahlen so zu bestücken, dass möglichst viele, im günstigsten Fall alle, "
-                                     "Kombinationen abgedeckt werden, die einem Gewinnrang entsprechen."),
-                      seite));
+    l->addWidget(
+        text(QStringLiteral(
+                 "Lotterie-Systeme haben das Ziel, den finanziellen Einsatz bei Zahlenlotterien durch "
+                 "bestmögliche Konfiguration der Tippreihen zu optimieren. Dabei kann Ziel der Optimierung "
+                 "nicht die Erhöhung der Chancen auf einen Sechser sein. Denn solange ich keine meiner "
+                 "zehn Tippreihen doppelt habe, bleibt die Chance auf den Sechser bei zehn Tippreihen "
+                 "gleich, nämlich rund 1 : 1.398.382."),
+             seite));
+    l->addWidget(
+        text(QStringLiteral("Ziel der Optimierung kann aber sein, die Tippreihen aus dem Pool Ihrer "
+                            "Wahlzahlen so zu bestücken, dass möglichst viele, im günstigsten Fall alle, "
+                            "Kombinationen abgedeckt werden, die einem Gewinnrang entsprechen."),
+             seite));
     l->addWidget(text(QStringLiteral("Streng genommen werden hier nicht die Tippreihen sondern das "
                                      "Lotteriesystem, das ihnen zugrundeliegt, getestet"),
                       seite));
@@ -219,8 +223,8 @@ void SystemtestSeite::PC1Change() {
         LKombiAnz->clear();
         return;
     }
-    LKombiAnz->setText(
-        QLocale().toString(static_cast<qlonglong>(Rechenoperationen(s->TR, s->WZ, SystemTestKmin(s->RG, s->WZ), s->RG))));
+    LKombiAnz->setText(QLocale().toString(
+        static_cast<qlonglong>(Rechenoperationen(s->TR, s->WZ, SystemTestKmin(s->RG, s->WZ), s->RG))));
 }
 
 void SystemtestSeite::abbrechen() {
@@ -236,7 +240,8 @@ void SystemtestSeite::BTestenClick() {
     const TSysteme* s = SystemAn(m_position);
     if (m_position < 0 || s == nullptr) {
         m_dienste.dialoge->information(
-            this, QStringLiteral("Bitte wählen Sie zunächst ein Spielsystem aus.\r\rIch breche erst einmal ab."));
+            this,
+            QStringLiteral("Bitte wählen Sie zunächst ein Spielsystem aus.\r\rIch breche erst einmal ab."));
         return;
     }
     PC1Change();

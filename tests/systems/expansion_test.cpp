@@ -35,7 +35,8 @@ private Q_SLOTS:
         // Position 76: RG 5, 14 Wahlzahlen; we need one with 10 Wahlzahlen and 1 Bankzahl.
         int pos = -1;
         for (int p = 0; p < static_cast<int>(Systeme().size()); ++p)
-            if (Systeme()[static_cast<std::size_t>(p)].WZ == 10 && Systeme()[static_cast<std::size_t>(p)].RG == 5) {
+            if (Systeme()[static_cast<std::size_t>(p)].WZ == 10 &&
+                Systeme()[static_cast<std::size_t>(p)].RG == 5) {
                 pos = p;
                 break;
             }

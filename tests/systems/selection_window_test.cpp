@@ -11,9 +11,9 @@
 #include "widgets/row_grid.h"
 #include "widgets/tile_panel.h"
 
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QFile>
-#include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,7 +69,8 @@ struct Aufbau {
             klick(QStringLiteral("lot%1").arg(n));
     }
     QString g2(int spalte, int zeile) const {
-        return w.testSeite()->modell()->tabelle()[static_cast<std::size_t>(zeile)][static_cast<std::size_t>(spalte)];
+        return w.testSeite()->modell()->tabelle()[static_cast<std::size_t>(zeile)]
+                                                 [static_cast<std::size_t>(spalte)];
     }
     void testLaufen() {
         QSignalSpy fertig(w.testSeite(), &SystemtestSeite::testFertig);
@@ -97,10 +98,12 @@ private Q_SLOTS:
         Aufbau a;
         QCOMPARE(a.w.windowTitle(), QStringLiteral("Kugelblick 1.7.0.0"));
         QCOMPARE(a.w.size(), QSize(996, 720));
-        for (const char* name : {"PC1", "G1", "G2", "l1", "LSysAnz", "Slider1", "Slider3", "Slider4", "Slider5",
-                                 "cb1", "cb3", "cb4", "cb5", "cbNur", "BFiltern", "BFilternEx", "PWZ", "PBZ2",
-                                 "PWZ2", "PBZ3", "lot1", "lot49", "BStatW49", "Label9", "ESZ", "BTesten",
-                                 "LKombiAnz", "Gauge1", "Image3", "LSysBeschreibung"})
+        for (const char* name :
+             {"PC1",     "G1",      "G2",        "l1",         "LSysAnz",  "Slider1",
+              "Slider3", "Slider4", "Slider5",   "cb1",        "cb3",      "cb4",
+              "cb5",     "cbNur",   "BFiltern",  "BFilternEx", "PWZ",      "PBZ2",
+              "PWZ2",    "PBZ3",    "lot1",      "lot49",      "BStatW49", "Label9",
+              "ESZ",     "BTesten", "LKombiAnz", "Gauge1",     "Image3",   "LSysBeschreibung"})
             QVERIFY2(a.w.findChild<QWidget*>(QString::fromLatin1(name)), name);
         auto* pc1 = a.teil<QTabWidget>(QStringLiteral("PC1"));
         QCOMPARE(pc1->tabText(0), QStringLiteral("Tippreihen bilden"));
@@ -110,18 +113,21 @@ private Q_SLOTS:
         QCOMPARE(a.g2(0, 9), QStringLiteral("6 Treffer"));
         QCOMPARE(a.g2(0, 10), QStringLiteral("      in %"));
         QCOMPARE(a.label(QStringLiteral("LSlider1")), QStringLiteral("13"));
-        QCOMPARE(a.teil<QPushButton>(QStringLiteral("BTesten"))->text(), QStringLiteral("Systemtest starten"));
+        QCOMPARE(a.teil<QPushButton>(QStringLiteral("BTesten"))->text(),
+                 QStringLiteral("Systemtest starten"));
         QAbstractItemModelTester tester(const_cast<TrefferbildModell*>(a.w.testSeite()->modell()));
     }
 
     void ohneSystem() {
         Aufbau a;
-        for (const QString& n : {QStringLiteral("lot5"), QStringLiteral("BZufall"), QStringLiteral("BTRBilden"),
-                                 QStringLiteral("bsSkinSpeedButton5")})
+        for (const QString& n : {QStringLiteral("lot5"), QStringLiteral("BZufall"),
+                                 QStringLiteral("BTRBilden"), QStringLiteral("bsSkinSpeedButton5")})
             a.klick(n);
-        QCOMPARE(a.d.dialoge.texte(), QStringList(4, QStringLiteral("Bitte wählen Sie links zunächst ein System aus.")));
+        QCOMPARE(a.d.dialoge.texte(),
+                 QStringList(4, QStringLiteral("Bitte wählen Sie links zunächst ein System aus.")));
         a.klick(QStringLiteral("BTesten"));
-        QCOMPARE(a.d.dialoge.texte().last(), QStringLiteral("Bitte wählen Sie zunächst ein Spielsystem aus.") + Abbruch);
+        QCOMPARE(a.d.dialoge.texte().last(),
+                 QStringLiteral("Bitte wählen Sie zunächst ein Spielsystem aus.") + Abbruch);
         // The empty list before any filtering.
         QTest::mouseClick(a.l1()->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
         QCoreApplication::processEvents();
@@ -143,13 +149,15 @@ private Q_SLOTS:
         a.klick(QStringLiteral("cbNur")); // filters at once once shown
         QCOMPARE(a.l1()->count(), 18);
         QCOMPARE(a.label(QStringLiteral("LSysAnz")), QStringLiteral("18 Systeme gefunden"));
-        QCOMPARE(a.l1()->item(2)->text(), QStringLiteral("* 12 Wahlzahlen ohne BZ in 22 Reihen mit 3er Garantie"));
+        QCOMPARE(a.l1()->item(2)->text(),
+                 QStringLiteral("* 12 Wahlzahlen ohne BZ in 22 Reihen mit 3er Garantie"));
         a.listeKlicken(2);
         QCOMPARE(a.w.auswahl().GewSystem(), 349);
         QCOMPARE(a.label(QStringLiteral("PWZ")), QStringLiteral("12"));
         QCOMPARE(a.label(QStringLiteral("PBZ2")), QStringLiteral("0"));
         QVERIFY(a.label(QStringLiteral("LSysBeschreibung"))
-                    .startsWith(QStringLiteral("Gewählt wurde ein System für 12 Wahlzahlen ohne Bankzahl in 22")));
+                    .startsWith(
+                        QStringLiteral("Gewählt wurde ein System für 12 Wahlzahlen ohne Bankzahl in 22")));
         QVERIFY(a.teil<QLabel>(QStringLiteral("Img1"))->isVisible());
         // Filtering again keeps the chosen system.
         a.klick(QStringLiteral("cbNur"));
@@ -180,7 +188,8 @@ private Q_SLOTS:
         a.klick(QStringLiteral("BFiltern"));
         QCOMPARE(a.w.ListenSysteme(), QVector<int>{434});
         a.klick(QStringLiteral("BInfo4"));
-        QVERIFY(a.d.dialoge.texte().last().startsWith(QStringLiteral("Sie haben sich durch die Wahl der vollen")));
+        QVERIFY(a.d.dialoge.texte().last().startsWith(
+            QStringLiteral("Sie haben sich durch die Wahl der vollen")));
         s3->setValue(5);
         QVERIFY(a.teil<QSlider>(QStringLiteral("Slider4"))->isVisible());
         QCOMPARE(a.label(QStringLiteral("LSlider4")), QStringLiteral("24"));
@@ -262,7 +271,8 @@ private Q_SLOTS:
         QCOMPARE(G2ZellFarbe(a.w.testSeite()->modell()->tabelle(), 3, 2), G2Farbe::Gruen);
         QCOMPARE(G2ZellFarbe(a.w.testSeite()->modell()->tabelle(), 3, 1), G2Farbe::Gruen);
         QCOMPARE(G2ZellFarbe(a.w.testSeite()->modell()->tabelle(), 6, 8), G2Farbe::Orange);
-        QCOMPARE(a.teil<QPushButton>(QStringLiteral("BTesten"))->text(), QStringLiteral("Systemtest starten"));
+        QCOMPARE(a.teil<QPushButton>(QStringLiteral("BTesten"))->text(),
+                 QStringLiteral("Systemtest starten"));
 
         // The full system of 7 numbers: 833 operations, the diagonal all 100,00.
         a.scheinSystemWaehlen(431);
@@ -285,7 +295,8 @@ private Q_SLOTS:
         QCOMPARE(a.teil<QPushButton>(QStringLiteral("BTesten"))->text(), QStringLiteral("Test stoppen"));
         a.w.close();
         QVERIFY(fertig.wait(60000));
-        QCOMPARE(a.teil<QPushButton>(QStringLiteral("BTesten"))->text(), QStringLiteral("Systemtest starten"));
+        QCOMPARE(a.teil<QPushButton>(QStringLiteral("BTesten"))->text(),
+                 QStringLiteral("Systemtest starten"));
         QCOMPARE(a.g2(7, 9), QString()); // the 6-hits level never finished
         QVERIFY(!a.w.testSeite()->laeuft());
     }
@@ -319,7 +330,8 @@ private Q_SLOTS:
         a.d.netz.istOnline = false;
         a.klick(QStringLiteral("Image3"));
         QCOMPARE(a.d.dialoge.texte().last(),
-                 QStringLiteral("Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen."));
+                 QStringLiteral(
+                     "Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen."));
         a.d.netz.istOnline = true;
         a.klick(QStringLiteral("Image3"));
         QVERIFY(a.d.shell.aufrufe.last().endsWith(QStringLiteral("lsp.php")));

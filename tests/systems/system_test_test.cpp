@@ -32,7 +32,8 @@ private Q_SLOTS:
         QCOMPARE(Rechenoperationen(7, 7, 2, 6), 833);
         // Position 333: 82 rows over every 6-subset of 49 positions, beyond 32 bits.
         QCOMPARE(Rechenoperationen(82, 49, 6, 6), std::int64_t{82} * 13983816);
-        QCOMPARE(Rechenoperationen(924, 49, 2, 6), std::int64_t{924} * KombiSumme(49, 2, 6)); // beyond 32 bits
+        QCOMPARE(Rechenoperationen(924, 49, 2, 6),
+                 std::int64_t{924} * KombiSumme(49, 2, 6)); // beyond 32 bits
         QVERIFY(Rechenoperationen(924, 49, 2, 6) > std::numeric_limits<std::int32_t>::max());
         const QLocale de(QLocale::German, QLocale::Germany);
         QCOMPARE(ProzentText(126, 54, de), QStringLiteral("42,86"));
