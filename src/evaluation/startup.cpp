@@ -22,8 +22,12 @@ Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
 
 Programmstart::~Programmstart() {
     // Every window still open goes with the program, whoever created it.
+    // Guarded: deleting a window also deletes the windows it owns, which may be listed later.
+    QList<QPointer<QWidget>> fenster;
     for (QWidget* w : m_router.alleFenster())
-        delete w;
+        fenster.append(w);
+    for (const QPointer<QWidget>& w : fenster)
+        delete w.data();
     delete m_start.data();
 }
 
