@@ -10,6 +10,8 @@
 #include "tools/info_window.h"
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
+#include "statistics/distribution_window.h"
+#include "systems/selection_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -23,6 +25,7 @@ Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
 Programmstart::~Programmstart() {
     // Every window still open goes with the program, whoever created it.
     // Guarded: deleting one window may take others with it (a window it parented).
+    // Guarded: deleting a window also deletes the windows it owns, which may be listed later.
     QList<QPointer<QWidget>> fenster;
     for (QWidget* w : m_router.alleFenster())
         fenster.append(w);
@@ -62,6 +65,7 @@ void Programmstart::langlebigeFensterErzeugen() {
     });
     erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
     erzeugen([this] { return new TFEingabeSys2(m_dienste, m_router); });
+    erzeugen([this] { return new TFSystemwahl(m_dienste, m_router); });
     // The distribution window made at start is never shown: the entry makes its own.
     erzeugen([] { return new TFStat1; });
 }

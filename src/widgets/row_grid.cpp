@@ -18,6 +18,13 @@ void TippreihenModell::setzeDaten(TippreihenDaten daten) {
     endResetModel();
 }
 
+void TippreihenModell::setzeHervorhebung(const ZahlenMenge& zahlen, const QColor& farbe) {
+    m_hervorgehoben = zahlen;
+    m_hervorFarbe = farbe;
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole});
+}
+
 int TippreihenModell::rowCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : m_daten.zeilenAnzahl() - 1;
 }
@@ -40,8 +47,14 @@ QVariant TippreihenModell::data(const QModelIndex& index, int rolle) const {
     case Qt::FontRole:
         return nummer ? QVariant() : QVariant(m_fett);
     case Qt::BackgroundRole:
-        return nummer ? QVariant(QApplication::palette().color(QPalette::Button))
-                      : QVariant(QColor(Qt::white));
+        if (nummer)
+            return QApplication::palette().color(QPalette::Button);
+        if (!m_hervorgehoben.leer()) {
+            const auto z = m_daten.alsGanzzahl(index.column(), index.row() + 1);
+            if (z && m_hervorgehoben.enthaelt(*z))
+                return m_hervorFarbe;
+        }
+        return QColor(Qt::white);
     case Qt::ForegroundRole:
         return nummer ? QVariant(QApplication::palette().color(QPalette::ButtonText))
                       : QVariant(QColor(Qt::black));

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/result.h"
+#include "core/lotto.h"
 #include "core/row_table.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QFont>
 #include <QTableView>
 
@@ -28,6 +30,9 @@ public:
         return f(m_daten);
     }
 
+    // Cells holding one of these numbers are painted in farbe instead of white.
+    void setzeHervorhebung(const ZahlenMenge& zahlen, const QColor& farbe);
+
     void setEditierbar(bool ja) { m_editierbar = ja; }
     bool editierbar() const { return m_editierbar; }
 
@@ -42,6 +47,8 @@ private:
     TippreihenDaten m_daten;
     bool m_editierbar = false;
     QFont m_fett;
+    ZahlenMenge m_hervorgehoben;
+    QColor m_hervorFarbe;
 };
 
 // The grid every window uses for tip rows: fixed row heights and column widths, so a table

@@ -6,6 +6,11 @@
 #include "platform/paths.h"
 #include "platform/qt_help.h"
 #include "platform/testing/test_services.h"
+#include "systems/selection_window.h"
+#include "systems/system_test_page.h"
+
+#include <QEventLoop>
+#include <QListWidget>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -84,6 +89,20 @@ int main(int argc, char* argv[]) {
         systemschein->TrefferVerwerten(2, 2, 2);
         for (int n : {1, 7, 19, 24, 33, 40, 49})
             systemschein->TrefferVerwerten(1, n, 2);
+    // The system selection with the slip system "12/22": numbers by chance, rows formed, tested.
+    if (auto* wahl = qobject_cast<kb::TFSystemwahl*>(start.router().fenster(QStringLiteral("FSystemwahl")))) {
+        wahl->BFilternExClick();
+        wahl->findChild<QCheckBox*>(QStringLiteral("cbNur"))->setChecked(true);
+        wahl->BFilternClick();
+        auto* liste = wahl->findChild<QListWidget*>(QStringLiteral("l1"));
+        liste->setCurrentRow(static_cast<int>(wahl->ListenSysteme().indexOf(349)));
+        wahl->l1ListBoxClick();
+        wahl->BZufallClick();
+        wahl->BTRBildenClick();
+        QEventLoop warten;
+        QObject::connect(wahl->testSeite(), &kb::SystemtestSeite::testFertig, &warten, &QEventLoop::quit);
+        wahl->testSeite()->BTestenClick();
+        warten.exec();
     }
     for (QWidget* w : start.router().alleFenster())
         mitSeiten(w, w->objectName());
