@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "entry/entry_window.h"
 #include "main_window.h"
+#include "printing/print_window.h"
 #include "start_window.h"
 #include "tools/calendar_window.h"
 #include "tools/info_window.h"
@@ -67,6 +68,8 @@ void Programmstart::routenRegistrieren() {
     m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
+    // The print window creates its detail window before it is shown.
+    m_router.registriere(QStringLiteral("FDruck"), [&d] { return new TFDruck(d); });
 }
 
 } // namespace kb

@@ -29,6 +29,8 @@ public:
     }
 
     void setEditierbar(bool ja) { m_editierbar = ja; }
+    // Numbers in bold (the default) or in normal type.
+    void setzeFett(bool ja) { m_fett.setBold(ja); }
     bool editierbar() const { return m_editierbar; }
 
     int rowCount(const QModelIndex& eltern = {}) const override;
