@@ -22,10 +22,11 @@ QPrinterDrucker::~QPrinterDrucker() {
 }
 
 QPoint QPrinterDrucker::rand() const {
-    // The painter's origin is the corner of the printable area: the page layout's margins.
-    const QMarginsF r = m_drucker->pageLayout().marginsPoints();
-    const auto zehntel = [](qreal punkte) { return static_cast<int>(std::lround(punkte * 254.0 / 72.0)); };
-    return {zehntel(r.left()), zehntel(r.top())};
+    // The painter's origin is the corner of the printable area; measured where the painter puts it.
+    const QPointF r = m_drucker->pageRect(QPrinter::DevicePixel).topLeft() -
+                      m_drucker->paperRect(QPrinter::DevicePixel).topLeft();
+    const double proZehntel = m_drucker->resolution() / EinheitenProZoll;
+    return {static_cast<int>(std::lround(r.x() / proZehntel)), static_cast<int>(std::lround(r.y() / proZehntel))};
 }
 
 Status QPrinterDrucker::beginnen(const QString& titel) {

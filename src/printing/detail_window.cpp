@@ -112,7 +112,8 @@ TFDetail::TFDetail(Dienste& dienste, Scheingeometrie& geometrie, QWidget* eltern
     GDetail->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     GDetail->setColumnWidth(0, ZahlBreite);
     GDetail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    GDetail->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    GDetail->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                  QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     GDetail->setSelectionMode(QAbstractItemView::SingleSelection);
     QFont klein = GDetail->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);

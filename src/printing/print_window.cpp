@@ -161,7 +161,11 @@ TFDruck::TFDruck(Dienste& dienste, QWidget* eltern) : QWidget(eltern, Qt::Window
     streifenAnpassen();
 }
 
-TFDruck::~TFDruck() = default;
+TFDruck::~TFDruck() {
+    // The tables show the geometry, a member: they go before it does.
+    delete m_detail;
+    delete m_streifen;
+}
 
 QLineEdit* TFDruck::zahlFeld(const QString& name, int breite, bool minus, bool tab, int laenge) {
     auto* e = new QLineEdit(this);
@@ -422,6 +426,7 @@ QWidget* TFDruck::reihenSpalte() {
     leer.setzeKopf({QStringLiteral("Reihe"), QStringLiteral("Z1"), QStringLiteral("Z2"), QStringLiteral("Z3"),
                     QStringLiteral("Z4"), QStringLiteral("Z5"), QStringLiteral("Z6")});
     GReihen->modell()->setzeDaten(std::move(leer));
+    GReihen->horizontalHeader()->setMinimumSectionSize(20);
     GReihen->setzeSpaltenBreiten(45, 25);
     l->addWidget(GReihen, 1);
     auto* sortieren = new QPushButton(symbolIcon(Symbol::SortAuf), QStringLiteral("Sortieren"), w);
