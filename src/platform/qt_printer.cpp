@@ -26,7 +26,8 @@ QPoint QPrinterDrucker::rand() const {
     const QPointF r = m_drucker->pageRect(QPrinter::DevicePixel).topLeft() -
                       m_drucker->paperRect(QPrinter::DevicePixel).topLeft();
     const double proZehntel = m_drucker->resolution() / EinheitenProZoll;
-    return {static_cast<int>(std::lround(r.x() / proZehntel)), static_cast<int>(std::lround(r.y() / proZehntel))};
+    return {static_cast<int>(std::lround(r.x() / proZehntel)),
+            static_cast<int>(std::lround(r.y() / proZehntel))};
 }
 
 Status QPrinterDrucker::beginnen(const QString& titel) {
@@ -35,14 +36,16 @@ Status QPrinterDrucker::beginnen(const QString& titel) {
     m_drucker->setDocName(titel);
     m_drucker->setFullPage(false);
     if (!m_maler.begin(m_drucker.get()))
-        return Fehler{QStringLiteral("Der Drucker \"%1\" kann den Auftrag nicht beginnen.").arg(m_drucker->printerName())};
+        return Fehler{QStringLiteral("Der Drucker \"%1\" kann den Auftrag nicht beginnen.")
+                          .arg(m_drucker->printerName())};
     m_proEinheit = m_drucker->resolution() / EinheitenProZoll;
     QFont schrift = m_maler.font();
     schrift.setBold(true);
     schrift.setPixelSize(1000);
     // Scale the font so that ascent plus descent make the 3.5 mm character cell.
     const double hoehe1000 = QFontMetricsF(schrift, m_drucker.get()).height();
-    schrift.setPixelSize(std::max(1, static_cast<int>(std::lround(1000.0 * ZellHoehe * m_proEinheit / hoehe1000))));
+    schrift.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(1000.0 * ZellHoehe * m_proEinheit / hoehe1000))));
     m_maler.setFont(schrift);
     m_maler.setPen(QColor(0, 0, 128));
     m_oberlaenge = QFontMetricsF(schrift, m_drucker.get()).ascent();
@@ -59,7 +62,8 @@ Status QPrinterDrucker::beenden() {
     if (!m_maler.isActive())
         return {};
     if (!m_maler.end() || m_drucker->printerState() == QPrinter::Error)
-        return Fehler{QStringLiteral("Der Drucker \"%1\" meldet einen Fehler.").arg(m_drucker->printerName())};
+        return Fehler{
+            QStringLiteral("Der Drucker \"%1\" meldet einen Fehler.").arg(m_drucker->printerName())};
     return {};
 }
 

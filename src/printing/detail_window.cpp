@@ -20,9 +20,9 @@ namespace kb {
 
 namespace {
 
-constexpr int ZahlBreite = 41;  // 40 pixels and the grid line
-constexpr int WertBreite = 31;  // 30 pixels and the grid line
-constexpr int KopfBreite = 62;  // one header section over the x and y of a field
+constexpr int ZahlBreite = 41; // 40 pixels and the grid line
+constexpr int WertBreite = 31; // 30 pixels and the grid line
+constexpr int KopfBreite = 62; // one header section over the x and y of a field
 
 // "Feld 1" ... "Feld 18" over the column pairs.
 class FeldKopf final : public QWidget {
@@ -57,8 +57,9 @@ TFDetail::TFDetail(Dienste& dienste, Scheingeometrie& geometrie, QWidget* eltern
       m_modell(new AWerteModell(geometrie, this)), GDetail(new QTableView(this)) {
     setObjectName(QStringLiteral("FDetail"));
     setWindowTitle(FensterTitel());
-    const int hoch = zustand().BildschirmHoehe > 0 && zustand().BildschirmHoehe < ClientHoehe ? ClientHoeheKlein
-                                                                                               : ClientHoehe;
+    const int hoch = zustand().BildschirmHoehe > 0 && zustand().BildschirmHoehe < ClientHoehe
+                         ? ClientHoeheKlein
+                         : ClientHoehe;
     setFixedSize(ClientBreite, hoch);
 
     auto* l = new QVBoxLayout(this);
@@ -84,10 +85,12 @@ TFDetail::TFDetail(Dienste& dienste, Scheingeometrie& geometrie, QWidget* eltern
     auto* hinweise = new QVBoxLayout;
     hinweise->setContentsMargins(10, 0, 10, 0);
     for (const QString& t :
-         {QStringLiteral("Bevor Sie hier umständlich Einzelwerte ändern, prüfen Sie zuvor die Korrektur über den B- "
-                         "und den C-Wert."),
-          QStringLiteral("Weichen alle Horizontal- bzw. Vertikalwerte jeweils um einen festen Wert ab, nutzen Sie "
-                         "die Ausdruck-Korrektur.  ")}) {
+         {QStringLiteral(
+              "Bevor Sie hier umständlich Einzelwerte ändern, prüfen Sie zuvor die Korrektur über den B- "
+              "und den C-Wert."),
+          QStringLiteral(
+              "Weichen alle Horizontal- bzw. Vertikalwerte jeweils um einen festen Wert ab, nutzen Sie "
+              "die Ausdruck-Korrektur.  ")}) {
         auto* hinweis = new QLabel(t, this);
         hinweis->setStyleSheet(QStringLiteral("color: navy;"));
         hinweise->addWidget(hinweis);
@@ -113,7 +116,7 @@ TFDetail::TFDetail(Dienste& dienste, Scheingeometrie& geometrie, QWidget* eltern
     GDetail->setColumnWidth(0, ZahlBreite);
     GDetail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     GDetail->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                  QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     GDetail->setSelectionMode(QAbstractItemView::SingleSelection);
     QFont klein = GDetail->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);

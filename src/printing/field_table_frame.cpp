@@ -52,7 +52,7 @@ TFfrDruck::TFfrDruck(Scheingeometrie& geometrie, int feld, QWidget* eltern)
     m_tabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tabelle->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                  QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+                               QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     m_tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tabelle->setFixedSize(Breite, 18 + 7 * 17 + 2 * m_tabelle->frameWidth());
     l->addWidget(m_tabelle);

@@ -50,7 +50,8 @@ struct DruckVorgaben {
 class Druckablauf {
 public:
     // zeilen: the number cells Z1..Z6 of every row of the list (row 1 first); s, e 1-based.
-    Druckablauf(QVector<std::array<QString, 6>> zeilen, int s, int e, TScheinFormat format, DruckVorgaben vorgaben);
+    Druckablauf(QVector<std::array<QString, 6>> zeilen, int s, int e, TScheinFormat format,
+                DruckVorgaben vorgaben);
 
     bool fertig() const { return m_r > m_e; }
     // The next slip; a cell that is no number gives the conversion error.

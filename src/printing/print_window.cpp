@@ -66,7 +66,8 @@ QToolButton* hilfeKnopf(QWidget* eltern, Help* hilfe, int kontext) {
     k->setAutoRaise(true);
     k->setToolTip(QStringLiteral("Hilfe"));
     k->setProperty("hilfeKontext", kontext);
-    QObject::connect(k, &QToolButton::clicked, eltern, [eltern, hilfe, kontext] { hilfe->thema(eltern, kontext); });
+    QObject::connect(k, &QToolButton::clicked, eltern,
+                     [eltern, hilfe, kontext] { hilfe->thema(eltern, kontext); });
     return k;
 }
 
@@ -113,8 +114,10 @@ TFDruck::TFDruck(Dienste& dienste, QWidget* eltern) : QWidget(eltern, Qt::Window
     };
     QAction* schliessen = aktion(QStringLiteral("BClose"), Symbol::Schliessen, QString());
     schliessen->setToolTip(QStringLiteral("Schließen"));
-    QAction* oeffnen = aktion(QStringLiteral("BOpen"), Symbol::Oeffnen, QStringLiteral("Scheinformat öffnen..."));
-    QAction* speichern = aktion(QStringLiteral("Bsave"), Symbol::Speichern, QStringLiteral("Scheinformat speichern..."));
+    QAction* oeffnen =
+        aktion(QStringLiteral("BOpen"), Symbol::Oeffnen, QStringLiteral("Scheinformat öffnen..."));
+    QAction* speichern =
+        aktion(QStringLiteral("Bsave"), Symbol::Speichern, QStringLiteral("Scheinformat speichern..."));
     auto* datei = new QWidget(leiste);
     auto* dateiL = new QVBoxLayout(datei);
     dateiL->setContentsMargins(12, 0, 12, 0);
@@ -185,12 +188,14 @@ QWidget* TFDruck::geometrieSpalte() {
     auto* l = new QVBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(4);
-    auto* wichtig = text(QStringLiteral("Bitte unbedingt beachten: alle Maße sind in 10tel Millimeter anzugeben!"), w);
+    auto* wichtig =
+        text(QStringLiteral("Bitte unbedingt beachten: alle Maße sind in 10tel Millimeter anzugeben!"), w);
     wichtig->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     l->addWidget(wichtig);
-    l->addWidget(text(QStringLiteral("Ist z. B. der Kästchen-Abstand von 1 bis 9 29 mm, ist für B die Zahl 290 "
-                                     "einzutragen."),
-                      w));
+    l->addWidget(
+        text(QStringLiteral("Ist z. B. der Kästchen-Abstand von 1 bis 9 29 mm, ist für B die Zahl 290 "
+                            "einzutragen."),
+             w));
     auto* bildZeile = new QHBoxLayout;
     bildZeile->addWidget(new MassBild(w));
     bildZeile->addWidget(hilfeKnopf(w, m_dienste.hilfe, HilfeFormat), 0, Qt::AlignTop);
@@ -263,10 +268,12 @@ QWidget* TFDruck::feldSpalte() {
     QFont klein = font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     for (const QString& t :
-         {QStringLiteral("Beide Koordinaten (x,y) für den A-Wert sind jeweils nur für das Kästchen \"1\" des ersten "
-                         "Tippfeldes einer Reihe anzugeben. Ansonsten reicht die x-Koordinate."),
-          QStringLiteral("Sind z. B. 12 Tippfelder in zwei Reihen angeordnet, ist die y-Koordinate nur für die Zahl "
-                         "1 des ersten und die Zahl 1 des siebten Tippfeldes anzugeben."),
+         {QStringLiteral(
+              "Beide Koordinaten (x,y) für den A-Wert sind jeweils nur für das Kästchen \"1\" des ersten "
+              "Tippfeldes einer Reihe anzugeben. Ansonsten reicht die x-Koordinate."),
+          QStringLiteral(
+              "Sind z. B. 12 Tippfelder in zwei Reihen angeordnet, ist die y-Koordinate nur für die Zahl "
+              "1 des ersten und die Zahl 1 des siebten Tippfeldes anzugeben."),
           QStringLiteral("Die x-Koordinaten sind nur jeweils für die Zahl 1 der Tippfelder der ersten Reihe "
                          "anzugeben."),
           QStringLiteral("Anschließend \"Automatisch ausfüllen\" klicken")}) {
@@ -328,7 +335,8 @@ QWidget* TFDruck::zusatzSpalte() {
     w->setFixedWidth(222);
     auto* l = new QVBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
-    auto* zus = gruppe(QStringLiteral("Zusatzspiele etc."), w, m_dienste.hilfe, HilfeOptionen, QStringLiteral("PZus"));
+    auto* zus = gruppe(QStringLiteral("Zusatzspiele etc."), w, m_dienste.hilfe, HilfeOptionen,
+                       QStringLiteral("PZus"));
     auto* g = new QGridLayout(zus);
     g->setContentsMargins(4, 8, 4, 4);
     g->setHorizontalSpacing(3);
@@ -346,8 +354,9 @@ QWidget* TFDruck::zusatzSpalte() {
         }
     };
     for (int i = 1; i <= 6; ++i) {
-        cbZus[i - 1] = new QCheckBox(i <= 4 ? QStringLiteral("ja") : i == 5 ? QStringLiteral("Laufzeit")
-                                                                            : QStringLiteral("Ziehungstag(e)"),
+        cbZus[i - 1] = new QCheckBox(i <= 4   ? QStringLiteral("ja")
+                                     : i == 5 ? QStringLiteral("Laufzeit")
+                                              : QStringLiteral("Ziehungstag(e)"),
                                      zus);
         cbZus[i - 1]->setObjectName(QStringLiteral("cbZus%1").arg(i));
         if (i <= 4) {
@@ -364,10 +373,14 @@ QWidget* TFDruck::zusatzSpalte() {
         }
         ++zeile;
     }
-    const std::array<std::pair<int, int>, 8> anfang{
-        {{ZusatzIndex(1, 1, 1), 192}, {ZusatzIndex(1, 1, 2), 1995}, {ZusatzIndex(1, 2, 1), 230},
-         {ZusatzIndex(1, 2, 2), 1995}, {ZusatzIndex(2, 1, 1), 302}, {ZusatzIndex(2, 1, 2), 1995},
-         {ZusatzIndex(2, 2, 1), 340}, {ZusatzIndex(2, 2, 2), 1995}}};
+    const std::array<std::pair<int, int>, 8> anfang{{{ZusatzIndex(1, 1, 1), 192},
+                                                     {ZusatzIndex(1, 1, 2), 1995},
+                                                     {ZusatzIndex(1, 2, 1), 230},
+                                                     {ZusatzIndex(1, 2, 2), 1995},
+                                                     {ZusatzIndex(2, 1, 1), 302},
+                                                     {ZusatzIndex(2, 1, 2), 1995},
+                                                     {ZusatzIndex(2, 2, 1), 340},
+                                                     {ZusatzIndex(2, 2, 2), 1995}}};
     for (const auto& [i, v] : anfang)
         EZus[i]->setText(QString::number(v));
     for (int marke = 5; marke <= 6; ++marke) {
@@ -390,10 +403,11 @@ QWidget* TFDruck::zusatzSpalte() {
     k->addWidget(text(QStringLiteral("vertikal:"), korr, false), 1, 0);
     Evert = zahlFeld(QStringLiteral("Evert"), 50, true, false);
     k->addWidget(Evert, 1, 1);
-    k->addWidget(text(QStringLiteral("Minus-Werte rücken den Ausdruck horizontal nach links und vertikal nach "
-                                     "oben."),
-                      korr),
-                 2, 0, 1, 3);
+    k->addWidget(
+        text(QStringLiteral("Minus-Werte rücken den Ausdruck horizontal nach links und vertikal nach "
+                            "oben."),
+             korr),
+        2, 0, 1, 3);
     l->addWidget(korr);
     l->addStretch(1);
     return w;
@@ -668,7 +682,8 @@ void TFDruck::BAusdruckClick() {
     const int e = GanzzahlAusText(EEnde->text()).value_or(0);
     if (e < s) {
         m_dienste.dialoge->information(
-            this, QStringLiteral("Bitte prüfen Sie Start und Ende des Tippreihen-Ausdrucks.\r\rIch breche ab."));
+            this,
+            QStringLiteral("Bitte prüfen Sie Start und Ende des Tippreihen-Ausdrucks.\r\rIch breche ab."));
         return;
     }
     const int a = anordnung();
@@ -760,12 +775,13 @@ void TFDruck::nachSchein() {
         druckEnde();
         return;
     }
-    const Antwort a = m_dienste.dialoge->frage(this,
-                                               QStringLiteral("War der Ausdruck in Ordnung?\r"
-                                                              "- \"Ja\" macht mit dem nächsten Schein weiter,\r"
-                                                              "- \"Nein\" wiederholt den Ausdruck des letzten Scheins,\r"
-                                                              "- \"Abbrechen\" bricht den Ausdruck ab."),
-                                               Knoepfe::JaNeinAbbrechen);
+    const Antwort a =
+        m_dienste.dialoge->frage(this,
+                                 QStringLiteral("War der Ausdruck in Ordnung?\r"
+                                                "- \"Ja\" macht mit dem nächsten Schein weiter,\r"
+                                                "- \"Nein\" wiederholt den Ausdruck des letzten Scheins,\r"
+                                                "- \"Abbrechen\" bricht den Ausdruck ab."),
+                                 Knoepfe::JaNeinAbbrechen);
     if (!m_lauf)
         return;
     if (a == Antwort::Nein)

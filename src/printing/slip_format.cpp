@@ -101,7 +101,8 @@ Result<TScheinFormat> FormatDateiLesen(const QString& pfad) {
     if (!inhalt.ok())
         return Fehler{inhalt.fehler()};
     if (!inhalt->vorhanden)
-        return Fehler{QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(QDir::toNativeSeparators(pfad))};
+        return Fehler{
+            QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(QDir::toNativeSeparators(pfad))};
     if (inhalt->daten.size() < TScheinFormat::Groesse)
         return Fehler{QStringLiteral("Die Datei \"%1\" ist kein vollständiges Schein-Format.")
                           .arg(QDir::toNativeSeparators(pfad))};

@@ -58,10 +58,11 @@ bool Scheingeometrie::DetailTransfer(const QString& B, int anordnung, Rueckfrage
     if (!b)
         return false;
     if (*b < 150 &&
-        !frage.bestaetigt(QStringLiteral("Der B-Wert, den Sie für den horizontalen Abstand zwischen den Kästchen "
-                                         "für Zahl1 1 und die Zahl 7 angegeben haben, ist zu 99 % falsch.") +
-                          Absatz + QStringLiteral("Sind Sie sicher, dass ") + B +
-                          QStringLiteral(" der korrekte Wert ist?.")))
+        !frage.bestaetigt(
+            QStringLiteral("Der B-Wert, den Sie für den horizontalen Abstand zwischen den Kästchen "
+                           "für Zahl1 1 und die Zahl 7 angegeben haben, ist zu 99 % falsch.") +
+            Absatz + QStringLiteral("Sind Sie sicher, dass ") + B +
+            QStringLiteral(" der korrekte Wert ist?.")))
         return false;
     // The number of fields comes from the arrangement; without one nothing can be derived.
     if (anordnung < 0 || anordnung >= AnordnungAnzahl) {
@@ -95,19 +96,21 @@ bool Scheingeometrie::automatischAusfuellen(int anordnung, const QString& C, Rue
         return false;
     }
     if (C.isEmpty()) {
-        frage.information(QStringLiteral("Bitte geben Sie als C-Wert den vertikalen Abstand zwischen den Kästchen "
-                                         "für die Zahl 1 und die Zahl 43 an.") +
-                          Absatz + QStringLiteral("Ich breche erst einmal ab."));
+        frage.information(
+            QStringLiteral("Bitte geben Sie als C-Wert den vertikalen Abstand zwischen den Kästchen "
+                           "für die Zahl 1 und die Zahl 43 an.") +
+            Absatz + QStringLiteral("Ich breche erst einmal ab."));
         return false;
     }
     const std::optional<int> c = zahlLesen(C, frage);
     if (!c)
         return false;
     if (*c < 150 &&
-        !frage.bestaetigt(QStringLiteral("Der C-Wert, den Sie für den vertikalen Abstand zwischen den Kästchen für "
-                                         "Zahl 1 und die Zahl 43 angegeben haben, ist zu 99 % falsch.") +
-                          Absatz + QStringLiteral("Sind Sie sicher, dass ") + C +
-                          QStringLiteral(" der korrekte Wert ist?.")))
+        !frage.bestaetigt(
+            QStringLiteral("Der C-Wert, den Sie für den vertikalen Abstand zwischen den Kästchen für "
+                           "Zahl 1 und die Zahl 43 angegeben haben, ist zu 99 % falsch.") +
+            Absatz + QStringLiteral("Sind Sie sicher, dass ") + C +
+            QStringLiteral(" der korrekte Wert ist?.")))
         return false;
     const int q = KaestchenTeilung(*c);
     const Anordnung& a = Anordnungen[anordnung];
@@ -116,13 +119,14 @@ bool Scheingeometrie::automatischAusfuellen(int anordnung, const QString& C, Rue
     for (int g = 0; g < a.reihen; ++g) {
         const QString& y = m_felder[g * a.proReihe][0].y;
         if (y.isEmpty()) {
-            frage.hinweis(g == 0 ? QStringLiteral("Für das automatische Ausfüllen benötige ich im ersten Tippdeld "
-                                                  "für die Zahl 1 die y-Koordinate.") +
-                                       Absatz + QStringLiteral("Ich breche ab.")
-                                 : QStringLiteral("Für das automatische Ausfüllen benötige ich im Tippfeld %1 für "
-                                                  "die Zahl 1 die y-Koordinate.")
-                                           .arg(g * a.proReihe + 1) +
-                                       Absatz + QStringLiteral("Ich breche ab."));
+            frage.hinweis(
+                g == 0 ? QStringLiteral("Für das automatische Ausfüllen benötige ich im ersten Tippdeld "
+                                        "für die Zahl 1 die y-Koordinate.") +
+                             Absatz + QStringLiteral("Ich breche ab.")
+                       : QStringLiteral("Für das automatische Ausfüllen benötige ich im Tippfeld %1 für "
+                                        "die Zahl 1 die y-Koordinate.")
+                                 .arg(g * a.proReihe + 1) +
+                             Absatz + QStringLiteral("Ich breche ab."));
             return false;
         }
         const std::optional<int> wert = zahlLesen(y, frage);
@@ -195,7 +199,9 @@ bool Scheingeometrie::extrahieren(const QString& B, int anordnung, Rueckfrage& f
 
 FormatFelder Scheingeometrie::formatUebernehmen(const TScheinFormat& format) {
     m_format = format;
-    const auto text = [](std::int32_t v) { return v == TScheinFormat::LeerWert ? QString() : QString::number(v); };
+    const auto text = [](std::int32_t v) {
+        return v == TScheinFormat::LeerWert ? QString() : QString::number(v);
+    };
     const auto positiv = [](std::int32_t v) { return v > 0 ? QString::number(v) : QString(); };
 
     FormatFelder f;
@@ -254,11 +260,11 @@ std::optional<TScheinFormat> Scheingeometrie::formatZumSpeichern(const FormatFel
     };
     neu.anordnung = f.anordnung;
     const std::array<std::pair<const QString*, std::int32_t*>, 6> felder{{{&f.B, &neu.B},
-                                                                         {&f.C, &neu.C},
-                                                                         {&f.hori, &neu.hori},
-                                                                         {&f.vert, &neu.vert},
-                                                                         {&f.nrX, &neu.nrX},
-                                                                         {&f.nrY, &neu.nrY}}};
+                                                                          {&f.C, &neu.C},
+                                                                          {&f.hori, &neu.hori},
+                                                                          {&f.vert, &neu.vert},
+                                                                          {&f.nrX, &neu.nrX},
+                                                                          {&f.nrY, &neu.nrY}}};
     const std::array<std::int32_t, 6> ersatz{78, 480, 0, 0, TScheinFormat::LeerWert, TScheinFormat::LeerWert};
     for (std::size_t i = 0; i < felder.size(); ++i) {
         const std::optional<std::int32_t> v = wert(*felder[i].first, ersatz[i]);

@@ -59,17 +59,18 @@ public:
     bool rueckgaengigMoeglich() const { return m_undo.has_value(); }
     QString rueckgaengigText() const { return m_undoName + QStringLiteral(" rückgängig"); }
 
-    void setzeFeldZelle(int feld, int zeile, int achse, const QString& text); // feld 0..17, zeile 0..6, achse 0 x / 1 y
-    void setzeAWert(int feld, int zahl, int achse, const QString& text);      // zahl 0..48
+    void setzeFeldZelle(int feld, int zeile, int achse,
+                        const QString& text); // feld 0..17, zeile 0..6, achse 0 x / 1 y
+    void setzeAWert(int feld, int zahl, int achse, const QString& text); // zahl 0..48
 
     // Derives the A-values of the arrangement's fields from the field tables; false when stopped.
     bool DetailTransfer(const QString& B, int anordnung, Rueckfrage& frage);
     // Fills the field tables from the first X and Y values; false when refused.
     bool automatischAusfuellen(int anordnung, const QString& C, Rueckfrage& frage);
-    void felderLoeschen();       // all 18 tables, undoable
-    void feldLeeren(int feld);   // one table, not undoable
+    void felderLoeschen();     // all 18 tables, undoable
+    void feldLeeren(int feld); // one table, not undoable
     void rueckgaengig();
-    void aWerteLeeren();         // empties the table and clears both marks
+    void aWerteLeeren(); // empties the table and clears both marks
     // Sets the extracted mark, then derives.
     bool extrahieren(const QString& B, int anordnung, Rueckfrage& frage);
 

@@ -10,7 +10,8 @@
 
 namespace kb {
 
-ZiffernFilter::ZiffernFilter(QObject* eltern, bool minus, bool tab) : QObject(eltern), m_minus(minus), m_tab(tab) {}
+ZiffernFilter::ZiffernFilter(QObject* eltern, bool minus, bool tab)
+    : QObject(eltern), m_minus(minus), m_tab(tab) {}
 
 bool ZiffernFilter::eventFilter(QObject* objekt, QEvent* e) {
     if (e->type() != QEvent::KeyPress)
@@ -21,7 +22,8 @@ bool ZiffernFilter::eventFilter(QObject* objekt, QEvent* e) {
         return false;
     const QString text = taste->text();
     // Keys without text (arrows, Delete, Enter) keep their usual meaning.
-    if (text.isEmpty() || k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Delete)
+    if (text.isEmpty() || k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape ||
+        k == Qt::Key_Delete)
         return false;
     const QChar c = text.at(0);
     if (text.size() == 1 && (c.isDigit() || (m_minus && c == QLatin1Char('-'))) && c.unicode() < 128)
@@ -51,7 +53,8 @@ void ZellMaler::paint(QPainter* p, const QStyleOptionViewItem& option, const QMo
     p->restore();
 }
 
-QWidget* ZellMaler::createEditor(QWidget* eltern, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+QWidget* ZellMaler::createEditor(QWidget* eltern, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
     QWidget* w = QStyledItemDelegate::createEditor(eltern, option, index);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setAlignment(Qt::AlignCenter);
@@ -68,8 +71,12 @@ FeldtabellenModell::FeldtabellenModell(Scheingeometrie& geometrie, int feld, QOb
     });
 }
 
-int FeldtabellenModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : FeldZeilen; }
-int FeldtabellenModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : 3; }
+int FeldtabellenModell::rowCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : FeldZeilen;
+}
+int FeldtabellenModell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : 3;
+}
 
 QVariant FeldtabellenModell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid() || index.row() >= FeldZeilen || index.column() >= 3)
@@ -123,8 +130,12 @@ AWerteModell::AWerteModell(Scheingeometrie& geometrie, QObject* eltern)
     });
 }
 
-int AWerteModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : 49; }
-int AWerteModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : 37; }
+int AWerteModell::rowCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : 49;
+}
+int AWerteModell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : 37;
+}
 
 QVariant AWerteModell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid() || index.row() >= 49 || index.column() >= 37)

@@ -60,22 +60,35 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ende");
         QTest::addColumn<int>("anordnung");
         QTest::addColumn<QString>("ergebnis");
-        const QString falsch = QStringLiteral("Bitte überpfrüfen Sie die Angaben für Start und Ende des Ausdrucks."
-                                              "\r\rIch breche ab.");
-        QTest::newRow("1-30 2x6") << "1" << "30" << 0 << "3";
-        QTest::newRow("3-14 2x6") << "3" << "14" << 0 << "1";
-        QTest::newRow("1-12 2x6") << "1" << "12" << 0 << "1";
-        QTest::newRow("1-13 2x6") << "1" << "13" << 0 << "2";
-        QTest::newRow("1-30 5x3") << "1" << "30" << 3 << "2";
-        QTest::newRow("1-37 2x9") << "1" << "37" << 2 << "3";
-        QTest::newRow("Ende leer") << "1" << "" << 0 << "";
-        QTest::newRow("Ende 0") << "1" << "0" << 0 << falsch;
-        QTest::newRow("Ende vor Start") << "5" << "4" << 0 << falsch;
-        QTest::newRow("keine Zahl") << "x" << "4" << 0 << falsch;
-        QTest::newRow("ohne Anordnung") << "1" << "4" << -1
-                                        << QStringLiteral("Für das Drucken benötige ich Anordnung und Anzahl der "
-                                                          "Tippfelder.\rDie Auswahl ist unter der Grafik links zu "
-                                                          "treffen.\r\rIch breche ab.");
+        const QString falsch =
+            QStringLiteral("Bitte überpfrüfen Sie die Angaben für Start und Ende des Ausdrucks."
+                           "\r\rIch breche ab.");
+        QTest::newRow("1-30 2x6") << "1"
+                                  << "30" << 0 << "3";
+        QTest::newRow("3-14 2x6") << "3"
+                                  << "14" << 0 << "1";
+        QTest::newRow("1-12 2x6") << "1"
+                                  << "12" << 0 << "1";
+        QTest::newRow("1-13 2x6") << "1"
+                                  << "13" << 0 << "2";
+        QTest::newRow("1-30 5x3") << "1"
+                                  << "30" << 3 << "2";
+        QTest::newRow("1-37 2x9") << "1"
+                                  << "37" << 2 << "3";
+        QTest::newRow("Ende leer") << "1"
+                                   << "" << 0 << "";
+        QTest::newRow("Ende 0") << "1"
+                                << "0" << 0 << falsch;
+        QTest::newRow("Ende vor Start") << "5"
+                                        << "4" << 0 << falsch;
+        QTest::newRow("keine Zahl") << "x"
+                                    << "4" << 0 << falsch;
+        QTest::newRow("ohne Anordnung")
+            << "1"
+            << "4" << -1
+            << QStringLiteral("Für das Drucken benötige ich Anordnung und Anzahl der "
+                              "Tippfelder.\rDie Auswahl ist unter der Grafik links zu "
+                              "treffen.\r\rIch breche ab.");
     }
     void scheinAnzahl() {
         QFETCH(QString, start);
@@ -123,7 +136,7 @@ private Q_SLOTS:
 
         Druckablauf teil(zeilen(30), 3, 14, testFormat(), v);
         const Schein s = *teil.naechsterSchein();
-        QCOMPARE(s.zeichen.first().punkt, QPoint(103, 2010));  // row 3 in field 1
+        QCOMPARE(s.zeichen.first().punkt, QPoint(103, 2010)); // row 3 in field 1
         QCOMPARE(s.zeichen.last().punkt, QPoint(1219, 2120)); // row 14 (14..19) in field 12
     }
 
@@ -154,8 +167,8 @@ private Q_SLOTS:
         };
         const auto p = [](int x, int y) { return QPoint(x - 40 - 10, y - 60 + 20); };
         QCOMPARE(zeichen({}), (QVector<DruckZeichen>{{p(101, 2010), QStringLiteral("x")},
-                                                      {p(230, 1995), QStringLiteral("x")},
-                                                      {p(700, 130), QStringLiteral("5")}}));
+                                                     {p(230, 1995), QStringLiteral("x")},
+                                                     {p(700, 130), QStringLiteral("5")}}));
         QCOMPARE(zeichen({true, true, false, false, true, false}),
                  (QVector<DruckZeichen>{{p(101, 2010), QStringLiteral("x")},
                                         {p(192, 1995), QStringLiteral("x")},
@@ -166,7 +179,8 @@ private Q_SLOTS:
 
     void zellenOhneZahl() {
         QVector<std::array<QString, 6>> z(1);
-        z[0] = {QStringLiteral("0"), QStringLiteral("50"), QString(), QStringLiteral("7"), QString(), QString()};
+        z[0] = {
+            QStringLiteral("0"), QStringLiteral("50"), QString(), QStringLiteral("7"), QString(), QString()};
         DruckVorgaben v;
         TScheinFormat f = testFormat();
         f.A[0][6] = {0, 0}; // number 7 never measured

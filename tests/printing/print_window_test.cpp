@@ -156,7 +156,8 @@ private Q_SLOTS:
         QCOMPARE(detail->size(), QSize(1178, 944));
         QCOMPARE(detail->tabelle()->model()->columnCount(), 37);
         QCOMPARE(detail->tabelle()->model()->rowCount(), 49);
-        QCOMPARE(detail->tabelle()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("   y"));
+        QCOMPARE(detail->tabelle()->model()->headerData(2, Qt::Horizontal).toString(),
+                 QStringLiteral("   y"));
         QAbstractItemModelTester detailTester(detail->tabelle()->model());
     }
 
@@ -169,7 +170,8 @@ private Q_SLOTS:
         kind<QToolButton>(&w, "PZusHilfe")->click();
         kind<QToolButton>(&w, "PNrHilfe")->click();
         kind<QToolButton>(w.detail(), "BHelp")->click();
-        QCOMPARE(d.hilfe.aufrufe, (QStringList{"thema:1140", "thema:1150", "thema:1160", "thema:1160", "thema:1180"}));
+        QCOMPARE(d.hilfe.aufrufe,
+                 (QStringList{"thema:1140", "thema:1150", "thema:1160", "thema:1160", "thema:1180"}));
     }
 
     void reihenLaden() {
@@ -190,8 +192,9 @@ private Q_SLOTS:
         laden(w, d, reihenDatei(QStringLiteral("leer.nkb"), {}));
         QCOMPARE(w.reihen()->modell()->rowCount(), 0);
         QCOMPARE(kind<QLineEdit>(&w, "EEnde")->text(), QStringLiteral("0"));
-        QCOMPARE(d.dialoge.texte(), QStringList{QStringLiteral("Bitte überpfrüfen Sie die Angaben für Start und Ende "
-                                                               "des Ausdrucks.\r\rIch breche ab.")});
+        QCOMPARE(d.dialoge.texte(),
+                 QStringList{QStringLiteral("Bitte überpfrüfen Sie die Angaben für Start und Ende "
+                                            "des Ausdrucks.\r\rIch breche ab.")});
         kind<QPushButton>(&w, "BAusdruck")->click();
         QCOMPARE(d.dialoge.texte().last(), QStringLiteral("Es gibt nichts zu drucken, ich breche ab."));
         QVERIFY(d.drucker.aufrufe.isEmpty());
@@ -200,7 +203,8 @@ private Q_SLOTS:
     void sortieren() {
         test::TestDienste d;
         TFDruck w(d.dienste);
-        laden(w, d, reihenDatei(QStringLiteral("sort.nkb"), {{5, 8, 12, 20, 33, 41}, {3, 9, 10, 11, 12, 13}}));
+        laden(w, d,
+              reihenDatei(QStringLiteral("sort.nkb"), {{5, 8, 12, 20, 33, 41}, {3, 9, 10, 11, 12, 13}}));
         kind<QPushButton>(&w, "BSort")->click();
         const TippreihenDaten& t = w.reihen()->daten();
         QCOMPARE(t.zelle(0, 1) + QLatin1Char(':') + t.zelle(1, 1) + QLatin1Char(' ') + t.zelle(6, 1),
@@ -307,8 +311,8 @@ private Q_SLOTS:
         QCOMPARE(gespeichert->A[7][8], (std::array<std::int32_t, 2>{180 + 290 + 37, 355 + 320 + 40}));
         QCOMPARE(gespeichert->nrX, 700);
         // The first save becomes the default format.
-        QCOMPARE(IniDatei(zustand().einstellungenPfad()).ReadString(QStringLiteral("Druck"),
-                                                                    QStringLiteral("Formatdatei"), {}),
+        QCOMPARE(IniDatei(zustand().einstellungenPfad())
+                     .ReadString(QStringLiteral("Druck"), QStringLiteral("Formatdatei"), {}),
                  ziel);
     }
 
@@ -351,7 +355,8 @@ private Q_SLOTS:
         QCOMPARE(a.first(), QStringLiteral("auswaehlen"));
         // 72 + 72 + 36 crosses in fields, one "nein" cross each for Spiel77 and Super6, the number.
         QCOMPARE(a.filter(QRegularExpression(QStringLiteral(":x$"))).size(), 180 + 3 * 2);
-        const QString nr = QStringLiteral("text:%1,%2:").arg(700 - d.drucker.rand().x()).arg(130 - d.drucker.rand().y());
+        const QString nr =
+            QStringLiteral("text:%1,%2:").arg(700 - d.drucker.rand().x()).arg(130 - d.drucker.rand().y());
         QCOMPARE(a.filter(QRegularExpression(QStringLiteral(":[0-9]+$"))),
                  (QStringList{nr + "1", nr + "2", nr + "3"}));
         QVERIFY(d.dialoge.meldungen.isEmpty());
@@ -377,10 +382,11 @@ private Q_SLOTS:
                      .join(QLatin1Char(' ')));
         QCOMPARE(d.drucker.auftraege, 5);
         QCOMPARE(d.dialoge.meldungen.size(), 5);
-        QCOMPARE(d.dialoge.meldungen.first().text,
-                 QStringLiteral("War der Ausdruck in Ordnung?\r- \"Ja\" macht mit dem nächsten Schein weiter,\r"
-                                "- \"Nein\" wiederholt den Ausdruck des letzten Scheins,\r- \"Abbrechen\" bricht "
-                                "den Ausdruck ab."));
+        QCOMPARE(
+            d.dialoge.meldungen.first().text,
+            QStringLiteral("War der Ausdruck in Ordnung?\r- \"Ja\" macht mit dem nächsten Schein weiter,\r"
+                           "- \"Nein\" wiederholt den Ausdruck des letzten Scheins,\r- \"Abbrechen\" bricht "
+                           "den Ausdruck ab."));
     }
 
     void druckStoppenUndAbgelehnt() {
@@ -389,7 +395,8 @@ private Q_SLOTS:
         laden(w, d, reihenDatei(QStringLiteral("dreissig.nkb"), reihen(30)));
         // Without an arrangement the run refuses after the printer dialog.
         kind<QPushButton>(&w, "BAusdruck")->click();
-        QVERIFY(d.dialoge.texte().last().startsWith(QStringLiteral("Für das Drucken benötige ich Anordnung")));
+        QVERIFY(
+            d.dialoge.texte().last().startsWith(QStringLiteral("Für das Drucken benötige ich Anordnung")));
         QVERIFY(!w.druckLaeuft());
         formatLaden(w, format2x6());
         d.drucker.ausgewaehlt = false;
@@ -399,8 +406,9 @@ private Q_SLOTS:
         kind<QLineEdit>(&w, "EStart")->setText(QStringLiteral("20"));
         kind<QLineEdit>(&w, "EEnde")->setText(QStringLiteral("10"));
         kind<QPushButton>(&w, "BAusdruck")->click();
-        QCOMPARE(d.dialoge.texte().last(),
-                 QStringLiteral("Bitte prüfen Sie Start und Ende des Tippreihen-Ausdrucks.\r\rIch breche ab."));
+        QCOMPARE(
+            d.dialoge.texte().last(),
+            QStringLiteral("Bitte prüfen Sie Start und Ende des Tippreihen-Ausdrucks.\r\rIch breche ab."));
         kind<QLineEdit>(&w, "EStart")->setText(QStringLiteral("1"));
         kind<QLineEdit>(&w, "EEnde")->setText(QStringLiteral("30"));
 
@@ -455,8 +463,9 @@ private Q_SLOTS:
             for (auto it = wort.globalMatch(html); it.hasNext();) {
                 const auto m = it.next();
                 const double zehntel = 254.0 / 72.0;
-                gefunden.append({QPointF(m.captured(1).toDouble() * zehntel, m.captured(2).toDouble() * zehntel),
-                                 m.captured(3)});
+                gefunden.append(
+                    {QPointF(m.captured(1).toDouble() * zehntel, m.captured(2).toDouble() * zehntel),
+                     m.captured(3)});
             }
             QCOMPARE(gefunden.size(), erwartet.size());
             for (const auto& [punkt, text] : erwartet) {

@@ -74,18 +74,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ja");
         QTest::addColumn<QString>("text");
         QTest::newRow("B leer") << QString() << 0 << true
-                                << QStringLiteral("info:Bitte geben Sie als B-Wert den horizontalen Abstand zwischen "
-                                                  "den Kästchen für Zahl1 1 und die Zahl 7 an.\r\rIch breche erst "
-                                                  "einmal ab.");
+                                << QStringLiteral(
+                                       "info:Bitte geben Sie als B-Wert den horizontalen Abstand zwischen "
+                                       "den Kästchen für Zahl1 1 und die Zahl 7 an.\r\rIch breche erst "
+                                       "einmal ab.");
         QTest::newRow("B 140 Nein") << QStringLiteral("140") << 0 << false
-                                    << QStringLiteral("frage:Der B-Wert, den Sie für den horizontalen Abstand "
-                                                      "zwischen den Kästchen für Zahl1 1 und die Zahl 7 angegeben "
-                                                      "haben, ist zu 99 % falsch.\r\rSind Sie sicher, dass 140 der "
-                                                      "korrekte Wert ist?.");
-        QTest::newRow("ohne Anordnung") << QStringLiteral("222") << -1 << true
-                                        << QStringLiteral("ok:Für das automatische Ausfüllen benötige ich Anordnung "
-                                                          "und Anzahl der Tippfelder.\rDie Auswahl ist unter der "
-                                                          "Grafik links zu treffen.\r\rIch breche ab.");
+                                    << QStringLiteral(
+                                           "frage:Der B-Wert, den Sie für den horizontalen Abstand "
+                                           "zwischen den Kästchen für Zahl1 1 und die Zahl 7 angegeben "
+                                           "haben, ist zu 99 % falsch.\r\rSind Sie sicher, dass 140 der "
+                                           "korrekte Wert ist?.");
+        QTest::newRow("ohne Anordnung")
+            << QStringLiteral("222") << -1 << true
+            << QStringLiteral("ok:Für das automatische Ausfüllen benötige ich Anordnung "
+                              "und Anzahl der Tippfelder.\rDie Auswahl ist unter der "
+                              "Grafik links zu treffen.\r\rIch breche ab.");
         QTest::newRow("X leer") << QStringLiteral("222") << 0 << true
                                 << QStringLiteral("fehler:'' ist kein gültiger Integerwert");
     }
@@ -140,18 +143,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("C");
         QTest::addColumn<QString>("text");
         QTest::newRow("C 140 Nein") << 0 << QStringLiteral("140")
-                                    << QStringLiteral("frage:Der C-Wert, den Sie für den vertikalen Abstand zwischen "
-                                                      "den Kästchen für Zahl 1 und die Zahl 43 angegeben haben, ist "
-                                                      "zu 99 % falsch.\r\rSind Sie sicher, dass 140 der korrekte Wert "
-                                                      "ist?.");
+                                    << QStringLiteral(
+                                           "frage:Der C-Wert, den Sie für den vertikalen Abstand zwischen "
+                                           "den Kästchen für Zahl 1 und die Zahl 43 angegeben haben, ist "
+                                           "zu 99 % falsch.\r\rSind Sie sicher, dass 140 der korrekte Wert "
+                                           "ist?.");
         QTest::newRow("C leer") << 0 << QString()
-                                << QStringLiteral("info:Bitte geben Sie als C-Wert den vertikalen Abstand zwischen "
-                                                  "den Kästchen für die Zahl 1 und die Zahl 43 an.\r\rIch breche "
-                                                  "erst einmal ab.");
-        QTest::newRow("5 x 3 ohne Feld 13") << 3 << QStringLiteral("240")
-                                            << QStringLiteral("ok:Für das automatische Ausfüllen benötige ich im "
-                                                              "Tippfeld 13 für die Zahl 1 die y-Koordinate.\r\rIch "
-                                                              "breche ab.");
+                                << QStringLiteral(
+                                       "info:Bitte geben Sie als C-Wert den vertikalen Abstand zwischen "
+                                       "den Kästchen für die Zahl 1 und die Zahl 43 an.\r\rIch breche "
+                                       "erst einmal ab.");
+        QTest::newRow("5 x 3 ohne Feld 13")
+            << 3 << QStringLiteral("240")
+            << QStringLiteral("ok:Für das automatische Ausfüllen benötige ich im "
+                              "Tippfeld 13 für die Zahl 1 die y-Koordinate.\r\rIch "
+                              "breche ab.");
     }
     void ausfuellenVerweigert() {
         QFETCH(int, anordnung);
@@ -262,7 +268,7 @@ private Q_SLOTS:
         f.anordnung = 0;
         f.B = 222;
         f.C = 240;
-        f.A[0][0] = {0, 355};   // an X of 0 shows as empty
+        f.A[0][0] = {0, 355}; // an X of 0 shows as empty
         f.A[0][7] = {180, 395};
         f.A[12][20] = {900, 0};
         f.zusatz[ZusatzIndex(1, 1, 1)] = 192;

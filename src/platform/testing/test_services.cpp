@@ -117,8 +117,8 @@ TestPrinter::TestPrinter() {
 
 bool TestPrinter::auswaehlen(QWidget*) {
     aufrufe.append(QStringLiteral("auswaehlen"));
-    drucker().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, randMm,
-                                        QPageLayout::Millimeter));
+    drucker().setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, randMm, QPageLayout::Millimeter));
     return ausgewaehlt;
 }
 
@@ -128,8 +128,8 @@ QString TestPrinter::pdf(int auftrag) const {
 
 Status TestPrinter::beginnen(const QString& titel) {
     aufrufe.append(QStringLiteral("beginnen:") + titel);
-    drucker().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, randMm,
-                                        QPageLayout::Millimeter));
+    drucker().setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, randMm, QPageLayout::Millimeter));
     drucker().setOutputFileName(pdf(++auftraege));
     return QPrinterDrucker::beginnen(titel);
 }

@@ -126,7 +126,7 @@ public:
     QString ordner() const { return m_ordner.path(); }
     QString pdf(int auftrag) const; // 1-based
 
-    bool ausgewaehlt = true;   // the printer dialog is confirmed
+    bool ausgewaehlt = true;      // the printer dialog is confirmed
     QMarginsF randMm{4, 6, 4, 6}; // left, top, right, bottom
     QStringList aufrufe;
     int auftraege = 0;
