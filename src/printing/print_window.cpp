@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -71,21 +72,28 @@ QToolButton* hilfeKnopf(QWidget* eltern, Help* hilfe, int kontext) {
     return k;
 }
 
-// A group box whose title row carries a help button.
-QGroupBox* gruppe(const QString& titel, QWidget* eltern, Help* hilfe, int kontext, const QString& name) {
-    auto* g = new QGroupBox(titel, eltern);
-    g->setObjectName(name);
-    auto* k = hilfeKnopf(g, hilfe, kontext);
-    k->setObjectName(name + QStringLiteral("Hilfe"));
-    k->raise();
-    g->setProperty("hilfeKnopf", QVariant::fromValue(static_cast<QObject*>(k)));
-    return g;
-}
+// A group box whose title row carries a help button at its right end.
+class HilfeGruppe final : public QGroupBox {
+public:
+    HilfeGruppe(const QString& titel, QWidget* eltern, Help* hilfe, int kontext, const QString& name)
+        : QGroupBox(titel, eltern), m_knopf(hilfeKnopf(this, hilfe, kontext)) {
+        setObjectName(name);
+        m_knopf->setObjectName(name + QStringLiteral("Hilfe"));
+    }
 
-void hilfeRechts(QGroupBox* g) {
-    // Keeps the help button at the right end of the title row.
-    if (auto* k = qobject_cast<QToolButton*>(g->property("hilfeKnopf").value<QObject*>()))
-        k->move(g->width() - k->sizeHint().width() - 2, 0);
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QGroupBox::resizeEvent(e);
+        m_knopf->move(width() - m_knopf->sizeHint().width() - 2, 0);
+        m_knopf->raise();
+    }
+
+private:
+    QToolButton* m_knopf;
+};
+
+QGroupBox* gruppe(const QString& titel, QWidget* eltern, Help* hilfe, int kontext, const QString& name) {
+    return new HilfeGruppe(titel, eltern, hilfe, kontext, name);
 }
 
 std::optional<int> optZahl(const QString& t) {
@@ -201,8 +209,8 @@ QWidget* TFDruck::geometrieSpalte() {
     bildZeile->addWidget(hilfeKnopf(w, m_dienste.hilfe, HilfeFormat), 0, Qt::AlignTop);
     l->addLayout(bildZeile);
 
+    l->addWidget(text(QStringLiteral("Kästchen-Abstände:"), w, false));
     auto* abstaende = new QHBoxLayout;
-    abstaende->addWidget(text(QStringLiteral("Kästchen-Abstände:"), w, false));
     abstaende->addWidget(text(QStringLiteral("B ="), w, false));
     eAbstandh = zahlFeld(QStringLiteral("eAbstandh"), 38, false, false, 3);
     eAbstandh->setText(QStringLiteral("222"));
@@ -211,9 +219,11 @@ QWidget* TFDruck::geometrieSpalte() {
     eAbstandv = zahlFeld(QStringLiteral("eAbstandv"), 38, false, false, 3);
     eAbstandv->setText(QStringLiteral("240"));
     abstaende->addWidget(eAbstandv);
+    abstaende->addStretch(1);
     l->addLayout(abstaende);
 
-    auto* rg = new QGroupBox(QStringLiteral("Anordnung und Anzahl der Tippfelder"), w);
+    l->addWidget(text(QStringLiteral("Anordnung und Anzahl der Tippfelder"), w));
+    auto* rg = new QGroupBox(w);
     rg->setObjectName(QStringLiteral("RG1"));
     auto* rgL = new QGridLayout(rg);
     rgL->setContentsMargins(6, 4, 6, 4);
@@ -236,19 +246,19 @@ QWidget* TFDruck::geometrieSpalte() {
     nrL->setContentsMargins(6, 6, 6, 4);
     cbNr = new QCheckBox(QStringLiteral("Nr. drucken"), nr);
     cbNr->setObjectName(QStringLiteral("cbNr"));
-    nrL->addWidget(cbNr, 0, 0, 1, 2);
-    nrL->addWidget(text(QStringLiteral("Start-Nr.:"), nr, false), 0, 2);
+    nrL->addWidget(cbNr, 0, 0, 1, 4);
+    nrL->addWidget(text(QStringLiteral("Start-Nr.:"), nr, false), 1, 0, 1, 2);
     ENr = zahlFeld(QStringLiteral("ENr"), 44);
     ENr->setText(QStringLiteral("1"));
-    nrL->addWidget(ENr, 0, 3);
-    nrL->addWidget(text(QStringLiteral("x ="), nr, false), 1, 0);
+    nrL->addWidget(ENr, 1, 3);
+    nrL->addWidget(text(QStringLiteral("x ="), nr, false), 2, 0);
     ENrx = zahlFeld(QStringLiteral("ENrx"), 44);
     ENrx->setText(QStringLiteral("700"));
-    nrL->addWidget(ENrx, 1, 1);
-    nrL->addWidget(text(QStringLiteral("y ="), nr, false), 1, 2);
+    nrL->addWidget(ENrx, 2, 1);
+    nrL->addWidget(text(QStringLiteral("y ="), nr, false), 2, 2);
     ENry = zahlFeld(QStringLiteral("ENry"), 44);
     ENry->setText(QStringLiteral("130"));
-    nrL->addWidget(ENry, 1, 3);
+    nrL->addWidget(ENry, 2, 3);
     l->addWidget(nr);
     l->addStretch(1);
     return w;
@@ -840,8 +850,6 @@ void TFDruck::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (!e->spontaneous()) {
         einstellungenLesen();
-        for (QGroupBox* g : findChildren<QGroupBox*>())
-            hilfeRechts(g);
     }
 }
 
