@@ -4,6 +4,7 @@
 #include "entry/entry_window.h"
 #include "entry/system_entry_window.h"
 #include "main_window.h"
+#include "printing/print_window.h"
 #include "start_window.h"
 #include "statistics/distribution_window.h"
 #include "tools/calendar_window.h"
@@ -78,6 +79,8 @@ void Programmstart::routenRegistrieren() {
         QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
+    // The print window creates its detail window before it is shown.
+    m_router.registriere(QStringLiteral("FDruck"), [&d] { return new TFDruck(d); });
 }
 
 } // namespace kb

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "qt_help.h"
+#include "qt_printer.h"
 #include "qt_services.h"
 #include "services.h"
 
@@ -21,6 +22,7 @@ private:
     StdRandom m_zufall;
     QtHelp m_hilfe;
     QtSpreadsheet m_tabellen{m_shell};
+    QtPrinter m_drucker;
     Dienste m_dienste;
 };
 

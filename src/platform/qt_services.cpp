@@ -11,6 +11,7 @@ QtDiensteSatz::QtDiensteSatz() {
     m_dienste.zufall = &m_zufall;
     m_dienste.hilfe = &m_hilfe;
     m_dienste.tabellen = &m_tabellen;
+    m_dienste.drucker = &m_drucker;
 }
 
 } // namespace kb

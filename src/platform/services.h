@@ -5,6 +5,7 @@
 #include "file_dialogs.h"
 #include "help.h"
 #include "network.h"
+#include "printer.h"
 #include "random.h"
 #include "shell.h"
 #include "spreadsheet.h"
@@ -22,6 +23,7 @@ struct Dienste {
     Random* zufall = nullptr;
     Help* hilfe = nullptr;
     Spreadsheet* tabellen = nullptr;
+    Printer* drucker = nullptr;
 };
 
 } // namespace kb

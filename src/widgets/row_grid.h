@@ -34,6 +34,8 @@ public:
     void setzeHervorhebung(const ZahlenMenge& zahlen, const QColor& farbe);
 
     void setEditierbar(bool ja) { m_editierbar = ja; }
+    // Numbers in bold (the default) or in normal type.
+    void setzeFett(bool ja) { m_fett.setBold(ja); }
     bool editierbar() const { return m_editierbar; }
 
     int rowCount(const QModelIndex& eltern = {}) const override;

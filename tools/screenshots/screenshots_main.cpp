@@ -11,14 +11,21 @@
 
 #include <QEventLoop>
 #include <QListWidget>
+#include "printing/detail_window.h"
+#include "printing/print_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -121,6 +128,46 @@ int main(int argc, char* argv[]) {
         if (!start.router().FensterOffen(name))
             if (QWidget* w = start.router().oeffne(name))
                 mitSeiten(w, name);
+    // The print window with a format measured from its example values, the demo rows, the
+    // detail window and the first printed slip beside the A-value grid.
+    if (auto* druck = qobject_cast<kb::TFDruck*>(start.router().fenster(QStringLiteral("FDruck")))) {
+        druck->findChild<QRadioButton*>(QStringLiteral("RG1_3"))->click();
+        druck->BAutoFillClick();
+        druck->BExtrahierenClick();
+        dienste.dateiDialoge.speichernAntworten.enqueue(pfade.datenPfad + QStringLiteral("Beispiel.awadr"));
+        druck->BsaveClick();
+        dienste.dateiDialoge.oeffnenAntworten.enqueue(
+            {pfade.datenPfad + QStringLiteral("Demo-Normalschein.nkb")});
+        druck->BOpen2Click();
+        speichern(druck, QStringLiteral("FDruck-Format"));
+        kb::TFDetail* detail = druck->detail();
+        speichern(detail, QStringLiteral("FDetail"));
+        druck->findChild<QCheckBox*>(QStringLiteral("cbFragen"))->setChecked(false);
+        QEventLoop warten;
+        QObject::connect(druck, &kb::TFDruck::druckBeendet, &warten, &QEventLoop::quit);
+        druck->BAusdruckClick();
+        if (druck->druckLaeuft())
+            warten.exec();
+        QProcess pdftoppm;
+        const QString png = ziel + QStringLiteral("/Schein-1");
+        pdftoppm.start(QStringLiteral("pdftoppm"),
+                       {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                        QStringLiteral("-singlefile"), dienste.drucker.pdf(1), png});
+        if (pdftoppm.waitForFinished(30000) && pdftoppm.exitCode() == 0) {
+            const QPixmap schein(png + QStringLiteral(".png"));
+            const QPixmap gitter = detail->grab();
+            QPixmap bild(schein.width() + gitter.width() + 10, std::max(schein.height(), gitter.height()));
+            bild.fill(Qt::darkGray);
+            QPainter p(&bild);
+            p.drawPixmap(0, 0, schein);
+            p.drawPixmap(schein.width() + 10, 0, gitter);
+            p.end();
+            bild.save(ziel + QStringLiteral("/FDruck-Schein-und-A-Werte.png"));
+            std::printf("%s\n", qPrintable(ziel + QStringLiteral("/FDruck-Schein-und-A-Werte.png")));
+        } else {
+            std::fprintf(stderr, "pdftoppm failed: the printed slip has no picture\n");
+        }
+    }
     // Every ticket tab of the main window after evaluating the last twenty draws.
     if (kb::TFAuswertung* haupt = start.hauptfenster()) {
         QTabWidget* tabs = haupt->tippauswertung()->tabs();

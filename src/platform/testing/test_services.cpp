@@ -2,6 +2,9 @@
 
 #include "platform/spreadsheet_files.h"
 
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QTimer>
 
 namespace kb::test {
@@ -108,6 +111,40 @@ Result<Tabellenblatt> TestSpreadsheet::lesen(const QString& pfad) {
     return TabelleLesen(pfad);
 }
 
+TestPrinter::TestPrinter() {
+    drucker().setOutputFormat(QPrinter::PdfFormat);
+}
+
+bool TestPrinter::auswaehlen(QWidget*) {
+    aufrufe.append(QStringLiteral("auswaehlen"));
+    drucker().setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, randMm, QPageLayout::Millimeter));
+    return ausgewaehlt;
+}
+
+QString TestPrinter::pdf(int auftrag) const {
+    return m_ordner.filePath(QStringLiteral("auftrag-%1.pdf").arg(auftrag));
+}
+
+Status TestPrinter::beginnen(const QString& titel) {
+    aufrufe.append(QStringLiteral("beginnen:") + titel);
+    drucker().setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, randMm, QPageLayout::Millimeter));
+    drucker().setOutputFileName(pdf(++auftraege));
+    return QPrinterDrucker::beginnen(titel);
+}
+
+void TestPrinter::text(QPoint punkt, const QString& t) {
+    aufrufe.append(QStringLiteral("text:%1,%2:%3").arg(punkt.x()).arg(punkt.y()).arg(t));
+    QPrinterDrucker::text(punkt, t);
+}
+
+Status TestPrinter::beenden() {
+    if (auftragOffen())
+        aufrufe.append(QStringLiteral("beenden"));
+    return QPrinterDrucker::beenden();
+}
+
 TestDienste::TestDienste() {
     dienste.dialoge = &dialoge;
     dienste.dateiDialoge = &dateiDialoge;
@@ -117,6 +154,7 @@ TestDienste::TestDienste() {
     dienste.zufall = &zufall;
     dienste.hilfe = &hilfe;
     dienste.tabellen = &tabellen;
+    dienste.drucker = &drucker;
 }
 
 } // namespace kb::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt_printer.h"
 #include "platform/services.h"
 
 #include <QDateTime>
@@ -7,6 +8,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <random>
 
@@ -111,6 +113,28 @@ public:
     QStringList gelesen;   // files read
 };
 
+// Prints every job into a PDF file of its own (auftrag-1.pdf, ...) with the given unprintable
+// margins, and records the calls: "auswaehlen", "beginnen:<title>", "text:<x>,<y>:<text>", "beenden".
+class TestPrinter final : public QPrinterDrucker {
+public:
+    TestPrinter();
+    bool auswaehlen(QWidget* eltern) override;
+    Status beginnen(const QString& titel) override;
+    void text(QPoint punkt, const QString& text) override;
+    Status beenden() override;
+
+    QString ordner() const { return m_ordner.path(); }
+    QString pdf(int auftrag) const; // 1-based
+
+    bool ausgewaehlt = true;      // the printer dialog is confirmed
+    QMarginsF randMm{4, 6, 4, 6}; // left, top, right, bottom
+    QStringList aufrufe;
+    int auftraege = 0;
+
+private:
+    QTemporaryDir m_ordner;
+};
+
 // All doubles together, with a Dienste pointing at them.
 struct TestDienste {
     TestDienste();
@@ -125,6 +149,7 @@ struct TestDienste {
     TestRandom zufall;
     TestHelp hilfe;
     TestSpreadsheet tabellen;
+    TestPrinter drucker;
     Dienste dienste;
 };
 
