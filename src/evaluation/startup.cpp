@@ -25,7 +25,6 @@ Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
 
 Programmstart::~Programmstart() {
     // Every window still open goes with the program, whoever created it.
-    // Guarded: deleting one window may take others with it (a window it parented).
     // Guarded: deleting a window also deletes the windows it owns, which may be listed later.
     QList<QPointer<QWidget>> fenster;
     for (QWidget* w : m_router.alleFenster())
@@ -65,8 +64,8 @@ void Programmstart::langlebigeFensterErzeugen() {
         return m_haupt.data();
     });
     erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
-    erzeugen([this] { return new TFEingabeSys2(m_dienste, m_router); });
     erzeugen([this] { return new TFSystemwahl(m_dienste, m_router); });
+    erzeugen([this] { return new TFEingabeSys2(m_dienste, m_router); });
     // The distribution window made at start is never shown: the entry makes its own.
     erzeugen([] { return new TFStat1; });
 }
