@@ -8,6 +8,7 @@
 #include "tools/info_window.h"
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
+#include "random/random_window.h"
 #include "statistics/distribution_window.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ void Programmstart::routenRegistrieren() {
     m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
+    m_router.registriere(QStringLiteral("FZufall"), [this] { return new TFZufall(m_dienste, m_router); });
 }
 
 } // namespace kb

@@ -18,6 +18,11 @@ void TippreihenModell::setzeDaten(TippreihenDaten daten) {
     endResetModel();
 }
 
+void TippreihenModell::farbenErneuern() {
+    if (rowCount() > 0 && columnCount() > 1)
+        Q_EMIT dataChanged(index(0, 1), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole});
+}
+
 int TippreihenModell::rowCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : m_daten.zeilenAnzahl() - 1;
 }
@@ -38,10 +43,18 @@ QVariant TippreihenModell::data(const QModelIndex& index, int rolle) const {
         return QVariant::fromValue(nummer ? Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter)
                                           : Qt::Alignment(Qt::AlignCenter));
     case Qt::FontRole:
-        return nummer ? QVariant() : QVariant(m_fett);
+        return nummer || !m_datenFett ? QVariant() : QVariant(m_fett);
     case Qt::BackgroundRole:
-        return nummer ? QVariant(QApplication::palette().color(QPalette::Button))
-                      : QVariant(QColor(Qt::white));
+        if (nummer)
+            return QApplication::palette().color(QPalette::Button);
+        if (m_zahlenFarbe) {
+            if (const auto zahl = m_daten.alsGanzzahl(index.column(), index.row() + 1)) {
+                const QColor farbe = m_zahlenFarbe(*zahl);
+                if (farbe.isValid())
+                    return farbe;
+            }
+        }
+        return QColor(Qt::white);
     case Qt::ForegroundRole:
         return nummer ? QVariant(QApplication::palette().color(QPalette::ButtonText))
                       : QVariant(QColor(Qt::black));

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QTableView>
 
+#include <functional>
+
 namespace kb {
 
 // Qt model over a tip-row table: model row i is table row i + 1 (table row 0 is the
@@ -28,6 +30,12 @@ public:
         return f(m_daten);
     }
 
+    // Data cells: background by the number they hold (an invalid colour keeps white) and the
+    // weight of their text. Views follow after farbenErneuern().
+    void setzeZahlenFarbe(std::function<QColor(int zahl)> farbe) { m_zahlenFarbe = std::move(farbe); }
+    void setzeFett(bool fett) { m_datenFett = fett; }
+    void farbenErneuern();
+
     void setEditierbar(bool ja) { m_editierbar = ja; }
     bool editierbar() const { return m_editierbar; }
 
@@ -41,6 +49,8 @@ public:
 private:
     TippreihenDaten m_daten;
     bool m_editierbar = false;
+    bool m_datenFett = true;
+    std::function<QColor(int)> m_zahlenFarbe;
     QFont m_fett;
 };
 
