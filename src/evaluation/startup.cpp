@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 
 #include <exception>
 
@@ -22,8 +23,12 @@ Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
 
 Programmstart::~Programmstart() {
     // Every window still open goes with the program, whoever created it.
+    // Deleting one window can take others with it (its children), so each is checked again.
+    QList<QPointer<QWidget>> offen;
     for (QWidget* w : m_router.alleFenster())
-        delete w;
+        offen.append(w);
+    for (const QPointer<QWidget>& w : offen)
+        delete w.data();
     delete m_start.data();
 }
 

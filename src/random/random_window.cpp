@@ -354,15 +354,26 @@ void TFZufall::kachelnAktualisieren() {
                                                                    : QColor();
         const int wert = m_NrCount[static_cast<std::size_t>(n - 1)];
         const QString text = m_gelaufen ? ZahlText(wert, zustand().LandesFormat) : QString();
-        PVert->setzeWert(n, text, farbe);
-        // Counts of a million rows and more get a smaller type to fit the tile.
+        // Counts of a million rows and more get a smaller type, then a shorter form, to fit the
+        // tile; the tool tip keeps the exact figure.
         TBStatW* kachel = PVert->wert(n);
+        const QLocale& locale = zustand().LandesFormat;
+        const QStringList formen{text, ZahlText(wert / 1000, locale) + QStringLiteral("T"),
+                                 locale.toString(wert / 1e6, 'f', 1) + QStringLiteral("M")};
         QFont f = kachel->font();
-        for (int punkt = 8; punkt >= 6; --punkt) {
-            f.setPointSize(punkt);
-            if (QFontMetrics(f).horizontalAdvance(text) <= kachel->width() - 4)
+        QString gezeigt = formen.constLast();
+        for (const QString& form : formen) {
+            bool passt = false;
+            for (int punkt = 8; punkt >= 7 && !passt; --punkt) {
+                f.setPointSize(punkt);
+                passt = QFontMetrics(f).horizontalAdvance(form) <= kachel->width() - 4;
+            }
+            if (passt) {
+                gezeigt = form;
                 break;
+            }
         }
+        PVert->setzeWert(n, gezeigt, farbe);
         kachel->setFont(f);
         kachel->setToolTip(text);
     }

@@ -5,6 +5,7 @@
 #include "platform/qt_help.h"
 #include "platform/paths.h"
 #include "platform/testing/test_services.h"
+#include "random/random_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QDir>
+#include <QEventLoop>
+#include <QLineEdit>
 #include <QFile>
 #include <QPixmap>
 #include <QTabWidget>
@@ -79,6 +82,18 @@ int main(int argc, char* argv[]) {
         if (!start.router().FensterOffen(name))
             if (QWidget* w = start.router().oeffne(name))
                 mitSeiten(w, name);
+    // The random tips after a run with Bankzahlen, Quotenkiller and Favoriten.
+    if (auto* zufall = qobject_cast<kb::TFZufall*>(start.router().oeffne(QStringLiteral("FZufall")))) {
+        for (int tag : {107, 113, 201, 202, 203, 249, 322, 333})
+            zufall->BLotAuswerten(tag);
+        zufall->findChild<QLineEdit*>(QStringLiteral("EAnz"))->setText(QStringLiteral("100"));
+        QEventLoop warten;
+        QObject::connect(zufall, &kb::TFZufall::laufFertig, &warten, &QEventLoop::quit);
+        zufall->bsSkinSpeedButton1Click();
+        if (zufall->laeuft())
+            warten.exec();
+        speichern(zufall, QStringLiteral("FZufall-Lauf"));
+    }
     // Every ticket tab of the main window after evaluating the last twenty draws.
     if (kb::TFAuswertung* haupt = start.hauptfenster()) {
         QTabWidget* tabs = haupt->tippauswertung()->tabs();
