@@ -72,7 +72,11 @@ void BM_Zufall_Unser(benchmark::State& state) {
         benchmark::DoNotOptimize(kb::ZufallszahlenErmitteln(a, static_cast<int>(state.range(0)), saat++));
     spitzenSpeicher(state);
 }
-BENCHMARK(BM_Zufall_Unser)->Args({10'000, 0})->Args({10'000, 1})->Args({1'000'000, 0})->Args({1'000'000, 1})
+BENCHMARK(BM_Zufall_Unser)
+    ->Args({10'000, 0})
+    ->Args({10'000, 1})
+    ->Args({1'000'000, 0})
+    ->Args({1'000'000, 1})
     ->Unit(benchmark::kMillisecond);
 
 void BM_Zufall_Naiv(benchmark::State& state) {
@@ -81,8 +85,12 @@ void BM_Zufall_Naiv(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(naiv(a, static_cast<int>(state.range(0)), zufall));
 }
-BENCHMARK(BM_Zufall_Naiv)->Args({10'000, 0})->Args({10'000, 1})->Args({40'000, 0})
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Zufall_Naiv)
+    ->Args({10'000, 0})
+    ->Args({10'000, 1})
+    ->Args({40'000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // Every possible row, as the window does it: rows, counts, then the table for the grid.
 void BM_Zufall_AlleReihen(benchmark::State& state) {

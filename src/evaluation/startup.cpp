@@ -3,13 +3,13 @@
 #include "core/program_state.h"
 #include "entry/entry_window.h"
 #include "main_window.h"
+#include "random/random_window.h"
 #include "start_window.h"
+#include "statistics/distribution_window.h"
 #include "tools/calendar_window.h"
 #include "tools/info_window.h"
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
-#include "random/random_window.h"
-#include "statistics/distribution_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -70,7 +70,8 @@ void Programmstart::routenRegistrieren() {
     using Regel = Fensterverwaltung::Regel;
     Dienste& d = m_dienste;
     m_router.registriere(QStringLiteral("FNueberK"), [&d] { return new TFNueberK(d); });
-    m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
+    m_router.registriere(
+        QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
     m_router.registriere(QStringLiteral("FZufall"), [this] { return new TFZufall(m_dienste, m_router); });

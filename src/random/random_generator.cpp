@@ -58,16 +58,18 @@ std::int64_t MoeglicheReihen(const ZufallsAuswahl& a) {
 }
 
 QString KeineAnzahlText() {
-    return QStringLiteral("Bitte geben Sie die Anzahl der gewünschten Tippreihen an.\r\rIch breche erst einmal ab.");
+    return QStringLiteral(
+        "Bitte geben Sie die Anzahl der gewünschten Tippreihen an.\r\rIch breche erst einmal ab.");
 }
 
 Status ReihenAnzahlPruefen(const ZufallsAuswahl& auswahl, std::int64_t anzahl) {
     if (anzahl <= 0)
         return Fehler{KeineAnzahlText()};
     if (anzahl > MoeglicheReihen(auswahl))
-        return Fehler{QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, %1 Tippreihen zu "
-                                     "bilden.\r\rich muss abbrechen.")
-                          .arg(anzahl)};
+        return Fehler{
+            QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, %1 Tippreihen zu "
+                           "bilden.\r\rich muss abbrechen.")
+                .arg(anzahl)};
     return {};
 }
 
@@ -116,8 +118,8 @@ std::uint32_t ZufallsMotor::bis(std::uint32_t grenze) {
 std::uint64_t ZufallsMotor::bis64(std::uint64_t grenze) {
     if (grenze <= std::numeric_limits<std::uint32_t>::max())
         return bis(static_cast<std::uint32_t>(grenze));
-    const std::uint64_t grenzwert = std::numeric_limits<std::uint64_t>::max() -
-                                    std::numeric_limits<std::uint64_t>::max() % grenze;
+    const std::uint64_t grenzwert =
+        std::numeric_limits<std::uint64_t>::max() - std::numeric_limits<std::uint64_t>::max() % grenze;
     std::uint64_t x;
     do
         x = naechste();
@@ -133,13 +135,13 @@ namespace {
 
 // Everything the draw needs about the groups, prepared once per run.
 struct Lauf {
-    int frei = 0;   // free numbers F
-    int ziehen = 0; // numbers to draw per row K
-    std::uint64_t bankMaske = 0; // bit n = number n
+    int frei = 0;                             // free numbers F
+    int ziehen = 0;                           // numbers to draw per row K
+    std::uint64_t bankMaske = 0;              // bit n = number n
     std::array<int, MaxZahl + 1> freiIndex{}; // number -> index among the free numbers, -1 if none
     std::array<int, MaxZahl> freiZahl{};      // index -> number
     std::array<bool, MaxZahl> favIndex{};
-    std::vector<std::uint8_t> topf;           // free indices, Favoriten twice
+    std::vector<std::uint8_t> topf;                                // free indices, Favoriten twice
     std::array<std::array<std::uint32_t, 8>, MaxZahl + 1> binom{}; // C(c, i) for i <= 7
 };
 
@@ -209,7 +211,8 @@ std::vector<double> klassenGewichte(const Lauf& l, int favoriten) {
                 s += d[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b)] * 2.0 /
                      (W - 2.0 * (a - 1) - b);
             if (b > 0)
-                s += d[static_cast<std::size_t>(a)][static_cast<std::size_t>(b - 1)] / (W - 2.0 * a - (b - 1));
+                s +=
+                    d[static_cast<std::size_t>(a)][static_cast<std::size_t>(b - 1)] / (W - 2.0 * a - (b - 1));
             d[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = s;
         }
     std::vector<double> w(static_cast<std::size_t>(K + 1), 0.0);
@@ -245,7 +248,8 @@ private:
 } // namespace
 
 ZufallsErgebnis ZufallszahlenErmitteln(const ZufallsAuswahl& auswahl, int anzahl, std::uint64_t saat,
-                                       const std::atomic<bool>* stop, const std::function<void(int)>& fortschritt) {
+                                       const std::atomic<bool>* stop,
+                                       const std::function<void(int)>& fortschritt) {
     ZufallsErgebnis e;
     const std::int64_t moeglich = MoeglicheReihen(auswahl);
     if (anzahl <= 0 || anzahl > moeglich)

@@ -64,9 +64,9 @@ private:
 };
 
 struct ZufallsErgebnis {
-    std::vector<Tippreihe> Zufreihen; // acceptance order, each ascending
+    std::vector<Tippreihe> Zufreihen;   // acceptance order, each ascending
     std::array<int, MaxZahl> NrCount{}; // index n - 1
-    bool abgebrochen = false;         // stopped before the end; rows and counts then empty
+    bool abgebrochen = false;           // stopped before the end; rows and counts then empty
 };
 
 // Draws anzahl different rows: every row holds the Bankzahlen, no Quotenkiller, and each pick is

@@ -123,9 +123,10 @@ QWidget* TFZufall::linkeSpalteAnlegen() {
     f.setPointSize(f.pointSize() + 2);
     titel->setFont(f);
     l->addWidget(titel);
-    auto* anleitung = new QLabel(QStringLiteral("Geben Sie die gewünschte Anzahl Tippreihen ein, wählen Sie ggfs. "
-                                                "Bankzahlen, Quotenkiller und Favoriten, dann \"Viel Glück\"!"),
-                                 spalte);
+    auto* anleitung =
+        new QLabel(QStringLiteral("Geben Sie die gewünschte Anzahl Tippreihen ein, wählen Sie ggfs. "
+                                  "Bankzahlen, Quotenkiller und Favoriten, dann \"Viel Glück\"!"),
+                   spalte);
     anleitung->setWordWrap(true);
     l->addWidget(anleitung);
 
@@ -171,8 +172,9 @@ QWidget* TFZufall::linkeSpalteAnlegen() {
         if (auto* raster = qobject_cast<QGridLayout*>(pad->layout()))
             raster->setSpacing(1);
         pad->setzeAuswaehlbar(true);
-        pad->setStyleSheet(QStringLiteral("QPushButton:checked { background-color: %1; border: 1px solid #555; }")
-                               .arg(PadFarben[i].name()));
+        pad->setStyleSheet(
+            QStringLiteral("QPushButton:checked { background-color: %1; border: 1px solid #555; }")
+                .arg(PadFarben[i].name()));
         for (int n = 1; n <= MaxZahl; ++n) {
             // A hidden button keeps its place, so the pad does not close up around it.
             QSizePolicy p = pad->knopf(n)->sizePolicy();
@@ -209,7 +211,8 @@ QWidget* TFZufall::linkeSpalteAnlegen() {
     l->addStretch(1);
 
     auto* ausgaben = new QHBoxLayout;
-    BSave = new QPushButton(symbolIcon(Symbol::Speichern), QStringLiteral("Als Spielschein s&peichern"), spalte);
+    BSave =
+        new QPushButton(symbolIcon(Symbol::Speichern), QStringLiteral("Als Spielschein s&peichern"), spalte);
     BSave->setObjectName(QStringLiteral("BSave"));
     connect(BSave, &QPushButton::clicked, this, &TFZufall::BSaveClick);
     m_csv = new QPushButton(symbolIcon(Symbol::CSV), QStringLiteral("Im &CSV-Format speichern..."), spalte);
@@ -411,9 +414,9 @@ void TFZufall::bsSkinSpeedButton1Click() {
 
     m_waechter = new QFutureWatcher<std::shared_ptr<Laufdaten>>(this);
     connect(m_waechter, &QFutureWatcherBase::finished, this, &TFZufall::laufBeendet);
-    m_waechter->setFuture(QtConcurrent::run(
-        [auswahl = m_auswahl, anzahl = m_laufAnzahl, saat = m_dienste.zufall->saat(), stop = m_stop,
-         fortschritt = m_fortschritt]() {
+    m_waechter->setFuture(
+        QtConcurrent::run([auswahl = m_auswahl, anzahl = m_laufAnzahl, saat = m_dienste.zufall->saat(),
+                           stop = m_stop, fortschritt = m_fortschritt]() {
             auto daten = std::make_shared<Laufdaten>();
             ZufallsErgebnis e = ZufallszahlenErmitteln(auswahl, anzahl, saat, stop.get(),
                                                        [fortschritt](int n) { fortschritt->store(n); });
@@ -531,8 +534,8 @@ void TFZufall::bsSkinSpeedButton4Click() {
         return;
     }
     m_excel->setEnabled(false);
-    ExcelExportieren(this, m_dienste, GZuf->daten(), QStringLiteral("Tippreihen"), TippreihenDaten::ZahlSpalten,
-                     [this](bool ok) {
+    ExcelExportieren(this, m_dienste, GZuf->daten(), QStringLiteral("Tippreihen"),
+                     TippreihenDaten::ZahlSpalten, [this](bool ok) {
                          m_excel->setEnabled(!laeuft());
                          Q_EMIT hintergrundFertig(ok);
                      });

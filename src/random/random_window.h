@@ -32,8 +32,8 @@ class TFZufall final : public QWidget {
 public:
     static constexpr int ClientHoehe = 451;
     static constexpr int HilfeKontext = 1060;
-    static const QColor BankKachel;  // value tile of a Bankzahl
-    static const QColor BankZelle;   // table cell of a Bankzahl
+    static const QColor BankKachel;   // value tile of a Bankzahl
+    static const QColor BankZelle;    // table cell of a Bankzahl
     static const QColor FavoritFarbe; // tile and cell of a Favorit
 
     TFZufall(Dienste& dienste, Fensterverwaltung& router, QWidget* eltern = nullptr);

@@ -121,8 +121,9 @@ private Q_SLOTS:
         QTest::newRow("alle Reihen") << 0 << 0 << qint64(13983816) << nichts;
         QTest::newRow("eine mehr als alle") << 0 << 0 << qint64(13983817) << keine("13983817");
         QTest::newRow("null") << 0 << 0 << qint64(0)
-                              << QStringLiteral("Bitte geben Sie die Anzahl der gewünschten Tippreihen an.\r\r"
-                                                "Ich breche erst einmal ab.");
+                              << QStringLiteral(
+                                     "Bitte geben Sie die Anzahl der gewünschten Tippreihen an.\r\r"
+                                     "Ich breche erst einmal ab.");
     }
     void anzahlPruefen() {
         QFETCH(int, banks);
@@ -150,12 +151,13 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("fav");
         QTest::addColumn<int>("anzahl");
         QTest::newRow("ohne Vorgaben") << QList<int>{} << QList<int>{} << QList<int>{} << 3000;
-        QTest::newRow("alle drei, wenige") << QList<int>{7, 13} << bereich(30, 40) << QList<int>{22, 23} << 2000;
+        QTest::newRow("alle drei, wenige")
+            << QList<int>{7, 13} << bereich(30, 40) << QList<int>{22, 23} << 2000;
         // C(36, 4) = 58905 possible rows: all of them, and just over half.
-        QTest::newRow("alle drei, alle Reihen") << QList<int>{7, 13} << bereich(30, 40) << QList<int>{22, 23}
-                                                << 58905;
-        QTest::newRow("alle drei, ueber die Haelfte") << QList<int>{7, 13} << bereich(30, 40)
-                                                      << QList<int>{22, 23} << 29453;
+        QTest::newRow("alle drei, alle Reihen")
+            << QList<int>{7, 13} << bereich(30, 40) << QList<int>{22, 23} << 58905;
+        QTest::newRow("alle drei, ueber die Haelfte")
+            << QList<int>{7, 13} << bereich(30, 40) << QList<int>{22, 23} << 29453;
         QTest::newRow("zehn freie, ein Favorit") << QList<int>{} << bereich(11, 49) << QList<int>{4} << 210;
         QTest::newRow("nur Favoriten frei") << QList<int>{1} << bereich(20, 49) << bereich(2, 19) << 8568;
     }
@@ -246,8 +248,9 @@ private Q_SLOTS:
             }
         }
         for (std::size_t s = 0; s < stellen.size(); ++s)
-            QVERIFY2(std::abs(ist[s] - soll[s]) < laeufe / 20,
-                     qPrintable(QStringLiteral("Reihe %1: %2 / %3").arg(stellen[s] + 1).arg(ist[s]).arg(soll[s])));
+            QVERIFY2(
+                std::abs(ist[s] - soll[s]) < laeufe / 20,
+                qPrintable(QStringLiteral("Reihe %1: %2 / %3").arg(stellen[s] + 1).arg(ist[s]).arg(soll[s])));
         QVERIFY(soll[0] > soll[3] + laeufe / 4); // the law really differs along the order
     }
 
@@ -272,9 +275,10 @@ private Q_SLOTS:
         ZufallsAuswahl b;
         meldungen.clear();
         ZufallsListenAnwenden(b, kaputt, [&](const QString& m) { meldungen.append(m); });
-        QCOMPARE(meldungen, (QStringList{QStringLiteral("Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum."),
-                                         QStringLiteral("Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum."),
-                                         QStringLiteral("'x9' ist kein gültiger Integerwert")}));
+        QCOMPARE(meldungen,
+                 (QStringList{QStringLiteral("Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum."),
+                              QStringLiteral("Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum."),
+                              QStringLiteral("'x9' ist kein gültiger Integerwert")}));
         QCOMPARE(ZahlenListe(b.BZGewaehlt()), QStringLiteral("1,2,3,4,5"));
         QCOMPARE(ZahlenListe(b.KillGewaehlt()), QStringLiteral("8"));
         QVERIFY(b.FavGewaehlt().leer());

@@ -45,9 +45,13 @@ struct Aufbau {
     }
     ~Aufbau() { delete w.data(); }
     template <class T> T* teil(const QString& name) const { return w->findChild<T*>(name); }
-    TBZahl2* knopf(int pad, int n) const { return teil<Zahlenfeld>(QStringLiteral("P%1").arg(pad))->knopf(n); }
+    TBZahl2* knopf(int pad, int n) const {
+        return teil<Zahlenfeld>(QStringLiteral("P%1").arg(pad))->knopf(n);
+    }
     void klick(int pad, int n) { QTest::mouseClick(knopf(pad, n), Qt::LeftButton); }
-    void druecke(const char* name) { QTest::mouseClick(teil<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton); }
+    void druecke(const char* name) {
+        QTest::mouseClick(teil<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
     TippreihenGitter* GZuf() const { return teil<TippreihenGitter>(QStringLiteral("GZuf")); }
     QLineEdit* EAnz() const { return teil<QLineEdit>(QStringLiteral("EAnz")); }
     bool lauf(const QString& anzahl) {
@@ -82,9 +86,10 @@ private Q_SLOTS:
         auto* w = qobject_cast<TFZufall*>(start.router().fenster(QStringLiteral("FZufall")));
         QVERIFY(w && w->isVisible());
         QCOMPARE(w->windowTitle(), QStringLiteral("Kugelblick 1.7.0.0"));
-        for (const char* name : {"EAnz", "P1", "P2", "P3", "GZuf", "LReihen", "ESZ", "LDatei", "PVert", "BAuf",
-                                 "BSave", "bsSkinSpeedButton1", "bsSkinSpeedButton3", "bsSkinSpeedButton4",
-                                 "bsSkinSpeedButton5", "bsSkinSpeedButton7", "bsSkinSpeedButton8"})
+        for (const char* name :
+             {"EAnz", "P1", "P2", "P3", "GZuf", "LReihen", "ESZ", "LDatei", "PVert", "BAuf", "BSave",
+              "bsSkinSpeedButton1", "bsSkinSpeedButton3", "bsSkinSpeedButton4", "bsSkinSpeedButton5",
+              "bsSkinSpeedButton7", "bsSkinSpeedButton8"})
             QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(name)), name);
         QCOMPARE(w->findChild<QLabel*>(QStringLiteral("LReihen"))->text(), QStringLiteral("Zufallsreihen"));
         // Without a settings file the count stays empty and nothing is selected.
@@ -144,7 +149,9 @@ private Q_SLOTS:
             for (int s = 1; s <= 6; ++s) {
                 const QModelIndex i = m->index(z, s);
                 const int zahl = m->data(i).toInt();
-                const QColor soll = zahl == 7 ? TFZufall::BankZelle : zahl == 22 ? TFZufall::FavoritFarbe : Qt::white;
+                const QColor soll = zahl == 7    ? TFZufall::BankZelle
+                                    : zahl == 22 ? TFZufall::FavoritFarbe
+                                                 : Qt::white;
                 QCOMPARE(m->data(i, Qt::BackgroundRole).value<QColor>(), soll);
                 QVERIFY(!m->data(i, Qt::FontRole).value<QFont>().bold());
             }
@@ -158,19 +165,22 @@ private Q_SLOTS:
         QCOMPARE(a.teil<QPushButton>(QStringLiteral("BAuf"))->text(), QStringLiteral("Von 1 - 49 sortieren"));
         QCOMPARE(kacheln->wert(7)->pos(), kacheln->heimat(49)); // the most frequent number last
         a.druecke("BAuf");
-        QCOMPARE(a.teil<QPushButton>(QStringLiteral("BAuf"))->text(), QStringLiteral("Aufsteigend sortieren"));
+        QCOMPARE(a.teil<QPushButton>(QStringLiteral("BAuf"))->text(),
+                 QStringLiteral("Aufsteigend sortieren"));
         QCOMPARE(kacheln->wert(7)->pos(), kacheln->heimat(7));
     }
 
     void abweisungen_data() {
         QTest::addColumn<QString>("anzahl");
         QTest::addColumn<QString>("meldung");
-        const QString keine = QStringLiteral("Bitte geben Sie die Anzahl der gewünschten Tippreihen an.") + Abbruch;
+        const QString keine =
+            QStringLiteral("Bitte geben Sie die Anzahl der gewünschten Tippreihen an.") + Abbruch;
         QTest::newRow("leer") << QString() << keine;
         QTest::newRow("null") << QStringLiteral("0") << keine;
         QTest::newRow("zwei") << QStringLiteral("2")
-                              << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 2 Tippreihen "
-                                                "zu bilden.\r\rich muss abbrechen.");
+                              << QStringLiteral(
+                                     "Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 2 Tippreihen "
+                                     "zu bilden.\r\rich muss abbrechen.");
         QTest::newRow("zu gross") << QStringLiteral("999999999999")
                                   << QStringLiteral("'999999999999' ist kein gültiger Integerwert");
     }
@@ -199,10 +209,12 @@ private Q_SLOTS:
         a.druecke("BSave");
         a.druecke("bsSkinSpeedButton3");
         a.druecke("bsSkinSpeedButton4");
-        const QString speichern = QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu speichern.") + Abbruch;
-        QCOMPARE(a.d.dialoge.texte(),
-                 (QStringList{speichern, speichern,
-                              QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu exportieren.") + Abbruch}));
+        const QString speichern =
+            QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu speichern.") + Abbruch;
+        QCOMPARE(
+            a.d.dialoge.texte(),
+            (QStringList{speichern, speichern,
+                         QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu exportieren.") + Abbruch}));
         QVERIFY(a.d.dateiDialoge.aufrufe.isEmpty());
     }
 
@@ -222,8 +234,10 @@ private Q_SLOTS:
         QVERIFY(schein.ok());
         QCOMPARE(schein->SZ, 4);
         QCOMPARE(schein->reihen.size(), 12);
-        QCOMPARE(schein->reihen.at(11).WZ[0], static_cast<std::uint8_t>(a.GZuf()->daten().alsGanzzahl(1, 12).value()));
-        QCOMPARE(a.teil<QLabel>(QStringLiteral("LDatei"))->text(), QStringLiteral("Gespeichert in: zufall.nkb"));
+        QCOMPARE(schein->reihen.at(11).WZ[0],
+                 static_cast<std::uint8_t>(a.GZuf()->daten().alsGanzzahl(1, 12).value()));
+        QCOMPARE(a.teil<QLabel>(QStringLiteral("LDatei"))->text(),
+                 QStringLiteral("Gespeichert in: zufall.nkb"));
 
         const QString csv = m_daten.filePath(QStringLiteral("zufall.csv"));
         a.d.dateiDialoge.speichernAntworten.enqueue(csv);
@@ -231,7 +245,8 @@ private Q_SLOTS:
         QVERIFY(fertig.wait(10000));
         QCOMPARE(a.d.dateiDialoge.aufrufe.at(1).titel, QStringLiteral("Als CSV-Datei speichern..."));
         QVERIFY(QFileInfo(csv).size() > 12 * 12);
-        QCOMPARE(a.teil<QLabel>(QStringLiteral("LDatei"))->text(), QStringLiteral("Gespeichert in: zufall.csv"));
+        QCOMPARE(a.teil<QLabel>(QStringLiteral("LDatei"))->text(),
+                 QStringLiteral("Gespeichert in: zufall.csv"));
 
         a.druecke("bsSkinSpeedButton4");
         QVERIFY(fertig.wait(10000));

@@ -2,21 +2,20 @@
 // platform services so no dialog blocks: kb_screenshots <output folder>.
 #include "evaluation/startup.h"
 #include "evaluation/ticket_tabs.h"
-#include "platform/qt_help.h"
 #include "platform/paths.h"
+#include "platform/qt_help.h"
 #include "platform/testing/test_services.h"
 #include "random/random_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QDir>
 #include <QEventLoop>
-#include <QLineEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -34,8 +33,9 @@ int main(int argc, char* argv[]) {
     // Shown as after the first download: the bundled draw history in the data folder.
     const kb::Pfade pfade = kb::pfadeErmitteln();
     kb::datenOrdnerAnlegen(pfade.datenPfad);
-    for (const QString& datei : {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
-                                 QStringLiteral("Demo-Systemschein.skb")})
+    for (const QString& datei :
+         {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
+          QStringLiteral("Demo-Systemschein.skb")})
         QFile::copy(pfade.datensatzPfad + datei, pfade.datenPfad + datei);
 
     kb::test::TestDienste dienste;
