@@ -5,6 +5,7 @@
 #include "entry/system_entry_window.h"
 #include "main_window.h"
 #include "printing/print_window.h"
+#include "random/random_window.h"
 #include "start_window.h"
 #include "statistics/distribution_window.h"
 #include "tools/calendar_window.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 
 #include <exception>
 
@@ -80,6 +82,7 @@ void Programmstart::routenRegistrieren() {
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
     // The print window creates its detail window before it is shown.
     m_router.registriere(QStringLiteral("FDruck"), [&d] { return new TFDruck(d); });
+    m_router.registriere(QStringLiteral("FZufall"), [this] { return new TFZufall(m_dienste, m_router); });
 }
 
 } // namespace kb

@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QTableView>
 
+#include <functional>
+
 namespace kb {
 
 // Qt model over a tip-row table: model row i is table row i + 1 (table row 0 is the
@@ -32,6 +34,10 @@ public:
 
     // Cells holding one of these numbers are painted in farbe instead of white.
     void setzeHervorhebung(const ZahlenMenge& zahlen, const QColor& farbe);
+    // Data cells: background by the number they hold (an invalid colour keeps white) and the
+    // weight of their text. Views follow after farbenErneuern().
+    void setzeZahlenFarbe(std::function<QColor(int zahl)> farbe) { m_zahlenFarbe = std::move(farbe); }
+    void farbenErneuern();
 
     void setEditierbar(bool ja) { m_editierbar = ja; }
     // Numbers in bold (the default) or in normal type.
@@ -48,6 +54,7 @@ public:
 private:
     TippreihenDaten m_daten;
     bool m_editierbar = false;
+    std::function<QColor(int)> m_zahlenFarbe;
     QFont m_fett;
     ZahlenMenge m_hervorgehoben;
     QColor m_hervorFarbe;

@@ -14,7 +14,7 @@ private Q_SLOTS:
     void jederKontextHatEineSeite() {
         HilfeBetrachter b(QStringLiteral(KB_HILFE_QHC));
         QVERIFY(b.bereit());
-        for (int kontext : {1010, 1020, 1030, 1040, 1050, 1070, 1090, 1100, 1120, 1130, 1140, 1150, 1160, 1180}) {
+        for (int kontext : {1010, 1020, 1030, 1040, 1050, 1060, 1070, 1090, 1100, 1120, 1130, 1140, 1150, 1160, 1180}) {
             const QUrl url = b.seiteFuer(kontext);
             QVERIFY2(url.isValid() && !url.isEmpty(), qPrintable(QString::number(kontext)));
             const QByteArray html = b.engine()->fileData(url);

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include "printing/detail_window.h"
 #include "printing/print_window.h"
+#include "random/random_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,6 +27,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -167,6 +171,17 @@ int main(int argc, char* argv[]) {
         } else {
             std::fprintf(stderr, "pdftoppm failed: the printed slip has no picture\n");
         }
+    // The random tips after a run with Bankzahlen, Quotenkiller and Favoriten.
+    if (auto* zufall = qobject_cast<kb::TFZufall*>(start.router().oeffne(QStringLiteral("FZufall")))) {
+        for (int tag : {107, 113, 201, 202, 203, 249, 322, 333})
+            zufall->BLotAuswerten(tag);
+        zufall->findChild<QLineEdit*>(QStringLiteral("EAnz"))->setText(QStringLiteral("100"));
+        QEventLoop warten;
+        QObject::connect(zufall, &kb::TFZufall::laufFertig, &warten, &QEventLoop::quit);
+        zufall->bsSkinSpeedButton1Click();
+        if (zufall->laeuft())
+            warten.exec();
+        speichern(zufall, QStringLiteral("FZufall-Lauf"));
     }
     // Every ticket tab of the main window after evaluating the last twenty draws.
     if (kb::TFAuswertung* haupt = start.hauptfenster()) {
