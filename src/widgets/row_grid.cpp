@@ -23,6 +23,8 @@ void TippreihenModell::setzeHervorhebung(const ZahlenMenge& zahlen, const QColor
     m_hervorFarbe = farbe;
     if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole});
+}
+
 void TippreihenModell::farbenErneuern() {
     if (rowCount() > 0 && columnCount() > 1)
         Q_EMIT dataChanged(index(0, 1), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole});
@@ -56,6 +58,7 @@ QVariant TippreihenModell::data(const QModelIndex& index, int rolle) const {
             const auto z = m_daten.alsGanzzahl(index.column(), index.row() + 1);
             if (z && m_hervorgehoben.enthaelt(*z))
                 return m_hervorFarbe;
+        }
         if (m_zahlenFarbe) {
             if (const auto zahl = m_daten.alsGanzzahl(index.column(), index.row() + 1)) {
                 const QColor farbe = m_zahlenFarbe(*zahl);

@@ -100,6 +100,7 @@ int main(int argc, char* argv[]) {
         systemschein->TrefferVerwerten(2, 2, 2);
         for (int n : {1, 7, 19, 24, 33, 40, 49})
             systemschein->TrefferVerwerten(1, n, 2);
+    }
     // The system selection with the slip system "12/22": numbers by chance, rows formed, tested.
     if (auto* wahl = qobject_cast<kb::TFSystemwahl*>(start.router().fenster(QStringLiteral("FSystemwahl")))) {
         wahl->BFilternExClick();
@@ -171,6 +172,7 @@ int main(int argc, char* argv[]) {
         } else {
             std::fprintf(stderr, "pdftoppm failed: the printed slip has no picture\n");
         }
+    }
     // The random tips after a run with Bankzahlen, Quotenkiller and Favoriten.
     if (auto* zufall = qobject_cast<kb::TFZufall*>(start.router().oeffne(QStringLiteral("FZufall")))) {
         for (int tag : {107, 113, 201, 202, 203, 249, 322, 333})
