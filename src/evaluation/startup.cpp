@@ -9,6 +9,7 @@
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
 #include "statistics/distribution_window.h"
+#include "statistics/statistics_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -67,6 +68,8 @@ void Programmstart::routenRegistrieren() {
     m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
+    m_router.registriere(QStringLiteral("FStatistik"), [this] { return new TFStatistik(m_dienste, m_router); },
+                         Regel::MitSanduhrOhneNachVorn);
 }
 
 } // namespace kb
