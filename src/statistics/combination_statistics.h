@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVector>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace kb {
 // as bit masks (bit n = number n); an entry's position is its combinatorial rank.
 class KombiTabelle {
 public:
+    using Anteile = std::array<std::array<int, MaxZahl + 1>, 4>;
+
     explicit KombiTabelle(int groesse);
 
     int groesse() const { return m_groesse; }
@@ -22,15 +25,15 @@ public:
     std::uint64_t maske(int index) const { return m_masken[static_cast<std::size_t>(index)]; }
     // Position of an ascending combination of groesse() numbers from 1..49.
     int rang(const int* zahlen) const;
+    // The rank is the sum of rangAnteile()[i][c_i] over the places i of c_0 < c_1 < ...
+    const Anteile& rangAnteile() const { return m_anteil; }
     // "3,17,22": the entry's numbers ascending, joined by commas.
     QString text(int index) const;
 
 private:
     int m_groesse;
     std::vector<std::uint64_t> m_masken;
-    // m_vorher[i][c]: entries that precede any entry whose place i holds c, counted from the
-    // first entry that agrees with it on places 0..i-1 (prefix sums of binomials).
-    std::vector<std::vector<int>> m_vorher;
+    Anteile m_anteil{};
 };
 
 // The shared tables of pairs, triples and quadruples, built once on first use.
