@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 
 #include <exception>
 
@@ -21,9 +22,13 @@ namespace kb {
 Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
 
 Programmstart::~Programmstart() {
-    // Every window still open goes with the program, whoever created it.
+    // Every window still open goes with the program, whoever created it. Guarded pointers:
+    // deleting one window may take others with it (a window that owns another).
+    QList<QPointer<QWidget>> offen;
     for (QWidget* w : m_router.alleFenster())
-        delete w;
+        offen.append(w);
+    for (const QPointer<QWidget>& w : offen)
+        delete w.data();
     delete m_start.data();
 }
 

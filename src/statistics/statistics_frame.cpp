@@ -176,10 +176,14 @@ QWidget* TFfrStatistik::zaehlbereichAnlegen() {
     if (m_kategorie == KategorieAlle) {
         cbAuch = new QCheckBox(QStringLiteral("Für Samstag und Mitt- woch übernehmen"), bereich);
         cbAuch->setObjectName(QStringLiteral("cbAuch"));
+        QFont klein = cbAuch->font();
+        klein.setPointSize(8);
+        cbAuch->setFont(klein);
         rechts->addWidget(cbAuch);
     } else {
         auto* hinweis = new QLabel(QStringLiteral("Gesamtauswertung ist links im Fenster möglich"), bereich);
         hinweis->setObjectName(QStringLiteral("LGesamt"));
+        hinweis->setWordWrap(true);
         rechts->addWidget(hinweis);
     }
     rechts->addWidget(abwesenheitAnlegen());
@@ -199,7 +203,7 @@ QWidget* TFfrStatistik::abwesenheitAnlegen() {
     GAus->horizontalHeader()->hide();
     GAus->horizontalHeader()->setStretchLastSection(false);
     GAus->horizontalHeader()->setDefaultSectionSize(30);
-    GAus->setColumnWidth(0, 46);
+    GAus->setColumnWidth(0, 60); // room for "    Zahl:" in this font
     GAus->setSelectionMode(QAbstractItemView::NoSelection);
     GAus->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     GAus->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -13,7 +13,7 @@ const QColor Normal(0, 110, 110);
 } // namespace
 
 Balkendiagramm::Balkendiagramm(const QString& titel, QWidget* eltern) : QWidget(eltern), m_titel(titel) {
-    setMinimumHeight(56);
+    setMinimumHeight(72);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -61,7 +61,7 @@ void Balkendiagramm::paintEvent(QPaintEvent*) {
 
     const int hoch = *std::max_element(m_werte.begin(), m_werte.end());
     const int tief = *std::min_element(m_werte.begin(), m_werte.end());
-    // Labels of the extremes on the title line, right-aligned.
+    // The extremes on a line of their own under the title.
     const auto liste = [](const QList<int>& zahlen) {
         QStringList t;
         for (int n : zahlen.mid(0, 4))
@@ -74,10 +74,10 @@ void Balkendiagramm::paintEvent(QPaintEvent*) {
                                    .arg(hoch)
                                    .arg(liste(tiefste()))
                                    .arg(tief);
-        p.drawText(QRect(4, 1, width() - 8, textHoehe), Qt::AlignRight | Qt::AlignVCenter, rechts);
+        p.drawText(QRect(4, 1 + textHoehe, width() - 8, textHoehe), Qt::AlignLeft | Qt::AlignVCenter, rechts);
     }
 
-    const QRectF flaeche(4, textHoehe + 3, width() - 8, height() - textHoehe - 6);
+    const QRectF flaeche(4, 2 * textHoehe + 3, width() - 8, height() - 2 * textHoehe - 6);
     const qreal breite = flaeche.width() / MaxZahl;
     const int skala = std::max(hoch, 1);
     p.setPen(Qt::NoPen);

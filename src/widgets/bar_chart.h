@@ -22,7 +22,7 @@ public:
     QList<int> hoechste() const;
     QList<int> tiefste() const;
 
-    QSize sizeHint() const override { return {240, 70}; }
+    QSize sizeHint() const override { return {240, 72}; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
