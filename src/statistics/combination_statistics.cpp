@@ -54,8 +54,8 @@ const KombiTabelle& KombiTabelleFuer(int groesse) {
     return groesse <= 2 ? paare : groesse == 3 ? dreier : vierer;
 }
 
-std::vector<std::uint32_t> KombinationenZaehlen(const KombiTabelle& tabelle, const QVector<ZahlenMenge>& mengen,
-                                                int von, int bis) {
+std::vector<std::uint32_t> KombinationenZaehlen(const KombiTabelle& tabelle,
+                                                const QVector<ZahlenMenge>& mengen, int von, int bis) {
     std::vector<std::uint32_t> anzahl(static_cast<std::size_t>(tabelle.anzahl()), 0);
     von = std::max(von, 0);
     bis = std::min<int>(bis, static_cast<int>(mengen.size()) - 1);
@@ -154,8 +154,8 @@ KombiFavoriten FavoritenListen(std::vector<std::uint32_t> anzahl) {
     return f;
 }
 
-KombiFavoriten KombinationenFavoriten(const KombiTabelle& tabelle, const QVector<ZahlenMenge>& mengen, int von,
-                                      int bis) {
+KombiFavoriten KombinationenFavoriten(const KombiTabelle& tabelle, const QVector<ZahlenMenge>& mengen,
+                                      int von, int bis) {
     return FavoritenListen(KombinationenZaehlen(tabelle, mengen, von, bis));
 }
 

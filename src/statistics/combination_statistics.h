@@ -57,12 +57,12 @@ inline constexpr int FavoritenMindestens = 100;
 
 // Counts every entry of the table over the draws von..bis (clipped to the list) of one
 // category: each draw adds one to each of its s-subsets. bis < von counts nothing.
-std::vector<std::uint32_t> KombinationenZaehlen(const KombiTabelle& tabelle, const QVector<ZahlenMenge>& mengen,
-                                                int von, int bis);
+std::vector<std::uint32_t> KombinationenZaehlen(const KombiTabelle& tabelle,
+                                                const QVector<ZahlenMenge>& mengen, int von, int bis);
 // The most and least frequent lists from counts, by one counting sort over the count values.
 KombiFavoriten FavoritenListen(std::vector<std::uint32_t> anzahl);
-KombiFavoriten KombinationenFavoriten(const KombiTabelle& tabelle, const QVector<ZahlenMenge>& mengen, int von,
-                                      int bis);
+KombiFavoriten KombinationenFavoriten(const KombiTabelle& tabelle, const QVector<ZahlenMenge>& mengen,
+                                      int von, int bis);
 
 // One draw of a combination search: its date and its numbers outside the searched ones.
 struct KombiTreffer {

@@ -64,7 +64,8 @@ QLabel* ueberschrift(const QString& text, QWidget* eltern) {
 } // namespace
 
 std::array<int, 4> TFfrStatistik::letzteOptionen(int kategorie) {
-    return kategorie == KategorieAlle ? std::array<int, 4>{8, 26, 52, 104} : std::array<int, 4>{4, 13, 26, 52};
+    return kategorie == KategorieAlle ? std::array<int, 4>{8, 26, 52, 104}
+                                      : std::array<int, 4>{4, 13, 26, 52};
 }
 
 QString TFfrStatistik::titel(int kategorie) {
@@ -91,7 +92,8 @@ TFfrStatistik::TFfrStatistik(int kategorie, Dienste& dienste, QWidget* eltern)
 
     PCStat = new QTabWidget(this);
     PCStat->setObjectName(QStringLiteral("PCStat"));
-    PCStat->addTab(favoritenSeite(2, GKombi1, GKombi2, m_paareHaeufig, m_paareSelten), QStringLiteral("2er Kombis"));
+    PCStat->addTab(favoritenSeite(2, GKombi1, GKombi2, m_paareHaeufig, m_paareSelten),
+                   QStringLiteral("2er Kombis"));
     PCStat->addTab(favoritenSeite(3, GKombi3, GKombi4, m_dreierHaeufig, m_dreierSelten),
                    QStringLiteral("3er Kombis"));
     PCStat->addTab(favoritenSeite(4, GKombi5, GKombi6, m_viererHaeufig, m_viererSelten),
@@ -286,9 +288,10 @@ QWidget* TFfrStatistik::suchSeite() {
     PNr->setObjectName(QStringLiteral("PNr"));
     connect(PNr, &Zahlenpad::geklickt, this, &TFfrStatistik::BNrClick);
     links->addWidget(PNr);
-    auto* hinweis = new QLabel(QStringLiteral("Der Button \"Suche starten\" kann betätigt werden, wenn mindestens "
-                                              "zwei Zahlen für eine Kombi-Suche angeklickt wurden."),
-                               seite);
+    auto* hinweis =
+        new QLabel(QStringLiteral("Der Button \"Suche starten\" kann betätigt werden, wenn mindestens "
+                                  "zwei Zahlen für eine Kombi-Suche angeklickt wurden."),
+                   seite);
     hinweis->setWordWrap(true);
     hinweis->setMaximumWidth(PNr->sizeHint().width());
     QFont f = hinweis->font();
@@ -452,8 +455,9 @@ void TFfrStatistik::favoritenLaufen(int groesse) {
     QProgressBar* balken = groesse == 3 ? m_fortschritt3 : m_fortschritt4;
     balken->setValue(0);
     // Counting by the subsets of each draw takes milliseconds, so this runs in place.
-    const KombiFavoriten f = KombinationenFavoriten(t, statistik().mengen[static_cast<std::size_t>(m_kategorie)],
-                                                    combo1->currentIndex(), combo2->currentIndex());
+    const KombiFavoriten f =
+        KombinationenFavoriten(t, statistik().mengen[static_cast<std::size_t>(m_kategorie)],
+                               combo1->currentIndex(), combo2->currentIndex());
     (groesse == 3 ? m_dreierHaeufig : m_viererHaeufig)->setzen(&t, f.haeufigste);
     (groesse == 3 ? m_dreierSelten : m_viererSelten)->setzen(&t, f.seltenste);
     balken->setValue(balken->maximum());
@@ -471,7 +475,8 @@ void TFfrStatistik::BNrClick(int tag) {
     const int n = tag - 100 * m_kategorie;
     switch (m_auswahl.umschalten(n)) {
     case KombiAuswahl::Ergebnis::Voll:
-        m_dienste.dialoge->fehler(this, QStringLiteral("Sie können maximal sechs Zahlen für die Suche angeben."));
+        m_dienste.dialoge->fehler(this,
+                                  QStringLiteral("Sie können maximal sechs Zahlen für die Suche angeben."));
         return;
     case KombiAuswahl::Ergebnis::Ungueltig:
         return;

@@ -26,7 +26,7 @@ QVariant KombiListenModell::data(const QModelIndex& index, int rolle) const {
         return {};
     if (rolle == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(index.column() == 1 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                                    : Qt::AlignRight | Qt::AlignVCenter));
+                                                                     : Qt::AlignRight | Qt::AlignVCenter));
     if (rolle != Qt::DisplayRole)
         return {};
     const KombiPlatz& p = m_liste[index.row()];

@@ -30,9 +30,10 @@ TFStatistik::TFStatistik(Dienste& dienste, Fensterverwaltung& router, QWidget* e
     haupt->setContentsMargins(0, 0, 0, 0);
     haupt->setSpacing(0);
     using K = NavigationsLeiste::Knopf;
-    m_navigation = new NavigationsLeiste(this, m_dienste, m_router, HilfeKontext,
-                                         {K::Schliessen, K::Normalschein, K::Systemschein, K::NueberK, K::Hilfe,
-                                          K::Rechner, K::SystemWahl, K::Update, K::Kalender, K::Quoten, K::Druck});
+    m_navigation =
+        new NavigationsLeiste(this, m_dienste, m_router, HilfeKontext,
+                              {K::Schliessen, K::Normalschein, K::Systemschein, K::NueberK, K::Hilfe,
+                               K::Rechner, K::SystemWahl, K::Update, K::Kalender, K::Quoten, K::Druck});
     haupt->addWidget(m_navigation);
 
     auto* zeile = new QHBoxLayout;
@@ -66,7 +67,8 @@ TFStatistik::TFStatistik(Dienste& dienste, Fensterverwaltung& router, QWidget* e
         rahmen(2)->sucheZuruecksetzen();
     });
     // A draw added, corrected or downloaded meanwhile shows at once.
-    connect(&Ziehungsmeldungen::instanz(), &Ziehungsmeldungen::gewZahlenGeaendert, this, &TFStatistik::neuFuellen);
+    connect(&Ziehungsmeldungen::instanz(), &Ziehungsmeldungen::gewZahlenGeaendert, this,
+            &TFStatistik::neuFuellen);
 
     neuFuellen();
     for (TFfrStatistik* r : m_rahmen)

@@ -22,7 +22,8 @@ QVector<ZahlenMenge> zufallsHistorie(int anzahl, std::uint32_t saat) {
 }
 
 // Every entry tested against every draw, as the plain description goes.
-std::vector<std::uint32_t> einzelnZaehlen(const KombiTabelle& t, const QVector<ZahlenMenge>& h, int von, int bis) {
+std::vector<std::uint32_t> einzelnZaehlen(const KombiTabelle& t, const QVector<ZahlenMenge>& h, int von,
+                                          int bis) {
     std::vector<std::uint32_t> a(static_cast<std::size_t>(t.anzahl()), 0);
     for (int e = 0; e < t.anzahl(); ++e) {
         const ZahlenMenge m = MaskeZuMenge(t.maske(e));
@@ -68,9 +69,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("erste");
         QTest::addColumn<QString>("zweite");
         QTest::addColumn<QString>("letzte");
-        QTest::newRow("Paare") << 2 << 1176 << "1,2" << "1,3" << "48,49";
-        QTest::newRow("Dreier") << 3 << 18424 << "1,2,3" << "1,2,4" << "47,48,49";
-        QTest::newRow("Vierer") << 4 << 211876 << "1,2,3,4" << "1,2,3,5" << "46,47,48,49";
+        QTest::newRow("Paare") << 2 << 1176 << "1,2"
+                               << "1,3"
+                               << "48,49";
+        QTest::newRow("Dreier") << 3 << 18424 << "1,2,3"
+                                << "1,2,4"
+                                << "47,48,49";
+        QTest::newRow("Vierer") << 4 << 211876 << "1,2,3,4"
+                                << "1,2,3,5"
+                                << "46,47,48,49";
     }
     void tabellen() {
         QFETCH(int, groesse);

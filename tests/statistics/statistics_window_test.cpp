@@ -135,14 +135,16 @@ private Q_SLOTS:
             QCOMPARE(kind<QComboBox>(r, "combo1")->count(), n);
             QCOMPARE(kind<QComboBox>(r, "combo1")->currentIndex(), 0);
             QCOMPARE(kind<QComboBox>(r, "combo2")->currentIndex(), n - 1);
-            QCOMPARE(kind<QComboBox>(r, "combo2")->currentText(),
-                     DatumText(s.ziehungen[static_cast<std::size_t>(k)].last().datum, zustand().LandesFormat));
+            QCOMPARE(
+                kind<QComboBox>(r, "combo2")->currentText(),
+                DatumText(s.ziehungen[static_cast<std::size_t>(k)].last().datum, zustand().LandesFormat));
             QCOMPARE(kind<QLabel>(r, "LZie")->text(), QString::number(n));
             // The Friday draw counts in category 0 as in its date lists.
             QCOMPARE(summe(r), 6 * n);
             QCOMPARE(kind<QRadioButton>(r, "RGLetzte5")->text(), QString::number(n));
             QVERIFY(kind<QRadioButton>(r, "RGLetzte5")->isChecked());
-            QCOMPARE(kind<QRadioButton>(r, "RGLetzte1")->text(), k == 0 ? QStringLiteral("8") : QStringLiteral("4"));
+            QCOMPARE(kind<QRadioButton>(r, "RGLetzte1")->text(),
+                     k == 0 ? QStringLiteral("8") : QStringLiteral("4"));
             auto* tabs = kind<QTabWidget>(r, "PCStat");
             QCOMPARE(tabs->count(), 4);
             QCOMPARE(tabs->tabText(3), QStringLiteral("Kombi-Suche"));
@@ -150,7 +152,8 @@ private Q_SLOTS:
             QCOMPARE(kind<QTableView>(r, "GKombi7")->model()->rowCount(), 50);
             QVERIFY(kind<QTableView>(r, "GKombi1")->model()->rowCount() > 100);
             QCOMPARE(kind<QTableView>(r, "GKombi5")->model()->rowCount(), 0);
-            QCOMPARE(kind<QTableView>(r, "GAus")->model()->index(1, 0).data().toString(), QStringLiteral("Anzahl:"));
+            QCOMPARE(kind<QTableView>(r, "GAus")->model()->index(1, 0).data().toString(),
+                     QStringLiteral("Anzahl:"));
             QCOMPARE(r->findChild<QCheckBox*>(QStringLiteral("cbAuch")) != nullptr, k == 0);
             for (const char* t : {"GKombi1", "GKombi5", "GKombi7", "GAus"})
                 QAbstractItemModelTester(kind<QTableView>(r, t)->model(),
@@ -181,7 +184,8 @@ private Q_SLOTS:
         // The chart follows the panel.
         const auto werte = r->findChild<Balkendiagramm*>(QStringLiteral("DHaeufigkeit"))->werte();
         for (int z = 1; z <= MaxZahl; ++z)
-            QCOMPARE(werte[static_cast<std::size_t>(z - 1)], kind<ZahlKachelFeld>(r, "P1")->wert(z)->text().toInt());
+            QCOMPARE(werte[static_cast<std::size_t>(z - 1)],
+                     kind<ZahlKachelFeld>(r, "P1")->wert(z)->text().toInt());
     }
 
     void bisVorVon() {
@@ -255,7 +259,8 @@ private Q_SLOTS:
             if (!r->auswahl().enthaelt(n))
                 klicke(r, n);
         klicke(r, 49);
-        QCOMPARE(m_d->dialoge.texte(), QStringList{QStringLiteral("Sie können maximal sechs Zahlen für die Suche angeben.")});
+        QCOMPARE(m_d->dialoge.texte(),
+                 QStringList{QStringLiteral("Sie können maximal sechs Zahlen für die Suche angeben.")});
         QCOMPARE(r->auswahl().anzahl(), 6);
         QVERIFY(!gewaehlt(r, 49));
         kind<QPushButton>(r, "BSuche")->click();
@@ -317,8 +322,8 @@ private Q_SLOTS:
             klicke(w->rahmen(0), 17);
             w->close();
         }
-        QCOMPARE(IniDatei(zustand().einstellungenPfad()).ReadString(QStringLiteral("Statistik"),
-                                                                      QStringLiteral("Parallelauswertung"), {}),
+        QCOMPARE(IniDatei(zustand().einstellungenPfad())
+                     .ReadString(QStringLiteral("Statistik"), QStringLiteral("Parallelauswertung"), {}),
                  QStringLiteral("1"));
         auto w = fenster();
         w->show();
@@ -350,7 +355,8 @@ private Q_SLOTS:
         QPointer<TFStatistik> w = new TFStatistik(m_d->dienste, *m_router);
         w->show();
         kind<QPushButton>(w->rahmen(1), "BStart2")->click();
-        QCOMPARE(m_d->dialoge.texte(), QStringList{QStringLiteral(" Bitte Verbindung zum Internet bestehen.")});
+        QCOMPARE(m_d->dialoge.texte(),
+                 QStringList{QStringLiteral(" Bitte Verbindung zum Internet bestehen.")});
         m_d->dialoge.antworten.enqueue(static_cast<Antwort>(antwort));
         kind<QPushButton>(w->rahmen(1), "BStart")->click();
         QCOMPARE(m_d->dialoge.meldungen.last().text,
@@ -430,7 +436,8 @@ private Q_SLOTS:
             std::sort(luecken.begin(), luecken.end());
             auto* aus = kind<QTableView>(r, "GAus");
             for (int c = 1; c <= 49; ++c) {
-                QCOMPARE(zelle(aus, 0, c), QStringLiteral(" %1").arg(luecken[static_cast<std::size_t>(c - 1)].second));
+                QCOMPARE(zelle(aus, 0, c),
+                         QStringLiteral(" %1").arg(luecken[static_cast<std::size_t>(c - 1)].second));
                 QCOMPARE(zelle(aus, 1, c), QString::number(-luecken[static_cast<std::size_t>(c - 1)].first));
             }
             // Pair lists.
