@@ -14,6 +14,7 @@
 #include "update/update_window.h"
 #include "statistics/distribution_window.h"
 #include "systems/selection_window.h"
+#include "statistics/statistics_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -83,6 +84,8 @@ void Programmstart::routenRegistrieren() {
     // The print window creates its detail window before it is shown.
     m_router.registriere(QStringLiteral("FDruck"), [&d] { return new TFDruck(d); });
     m_router.registriere(QStringLiteral("FZufall"), [this] { return new TFZufall(m_dienste, m_router); });
+    m_router.registriere(QStringLiteral("FStatistik"), [this] { return new TFStatistik(m_dienste, m_router); },
+                         Regel::MitSanduhrOhneNachVorn);
 }
 
 } // namespace kb

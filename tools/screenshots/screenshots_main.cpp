@@ -16,6 +16,7 @@
 #include "random/random_window.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -184,6 +185,18 @@ int main(int argc, char* argv[]) {
         if (zufall->laeuft())
             warten.exec();
         speichern(zufall, QStringLiteral("FZufall-Lauf"));
+    }
+    // The statistics after a quadruple run over all draws of both days, with a search.
+    if (QWidget* statistik = start.router().fenster(QStringLiteral("FStatistik"))) {
+        QWidget* alle = statistik->findChild<QWidget*>(QStringLiteral("frStatistik0"));
+        alle->findChild<QPushButton*>(QStringLiteral("BStart2"))->click();
+        alle->findChild<QTabWidget*>(QStringLiteral("PCStat"))->setCurrentIndex(2);
+        QWidget* mittwoch = statistik->findChild<QWidget*>(QStringLiteral("frStatistik2"));
+        for (const char* knopf : {"BKombi3", "BKombi17"})
+            mittwoch->findChild<QAbstractButton*>(QLatin1String(knopf))->click();
+        mittwoch->findChild<QPushButton*>(QStringLiteral("BSuche"))->click();
+        mittwoch->findChild<QTabWidget*>(QStringLiteral("PCStat"))->setCurrentIndex(3);
+        speichern(statistik, QStringLiteral("FStatistik-4er"));
     }
     // Every ticket tab of the main window after evaluating the last twenty draws.
     if (kb::TFAuswertung* haupt = start.hauptfenster()) {
