@@ -3,12 +3,13 @@
 #include "core/program_state.h"
 #include "entry/entry_window.h"
 #include "main_window.h"
+#include "quotas/quota_editor_window.h"
 #include "start_window.h"
+#include "statistics/distribution_window.h"
 #include "tools/calendar_window.h"
 #include "tools/info_window.h"
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
-#include "statistics/distribution_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -56,6 +57,8 @@ void Programmstart::langlebigeFensterErzeugen() {
         return m_haupt.data();
     });
     erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
+    // Its creation appends the draws since the last quota record and saves the quota file.
+    erzeugen([this] { return new TFQuoten(m_dienste); });
     // The distribution window made at start is never shown: the entry makes its own.
     erzeugen([] { return new TFStat1; });
 }
@@ -64,9 +67,12 @@ void Programmstart::routenRegistrieren() {
     using Regel = Fensterverwaltung::Regel;
     Dienste& d = m_dienste;
     m_router.registriere(QStringLiteral("FNueberK"), [&d] { return new TFNueberK(d); });
-    m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
+    m_router.registriere(
+        QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
+    // Destroyed when closed, so the next opening creates it anew.
+    m_router.registriere(QStringLiteral("FQuoten"), [&d] { return new TFQuoten(d); });
 }
 
 } // namespace kb

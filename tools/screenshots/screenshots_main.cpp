@@ -2,18 +2,20 @@
 // platform services so no dialog blocks: kb_screenshots <output folder>.
 #include "evaluation/startup.h"
 #include "evaluation/ticket_tabs.h"
-#include "platform/qt_help.h"
 #include "platform/paths.h"
+#include "platform/qt_help.h"
 #include "platform/testing/test_services.h"
+#include "quotas/quota_editor_window.h"
+#include "quotas/quota_tool_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -31,8 +33,9 @@ int main(int argc, char* argv[]) {
     // Shown as after the first download: the bundled draw history in the data folder.
     const kb::Pfade pfade = kb::pfadeErmitteln();
     kb::datenOrdnerAnlegen(pfade.datenPfad);
-    for (const QString& datei : {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
-                                 QStringLiteral("Demo-Systemschein.skb")})
+    for (const QString& datei :
+         {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
+          QStringLiteral("Demo-Systemschein.skb")})
         QFile::copy(pfade.datensatzPfad + datei, pfade.datenPfad + datei);
 
     kb::test::TestDienste dienste;
@@ -75,6 +78,28 @@ int main(int argc, char* argv[]) {
     }
     for (QWidget* w : start.router().alleFenster())
         mitSeiten(w, w->objectName());
+    // The quota editor on the last draw with real quotas, and the quota tool beside it after
+    // transferring its sample.
+    if (auto* quoten = qobject_cast<kb::TFQuoten*>(start.router().fenster(QStringLiteral("FQuoten")))) {
+        auto* combo = quoten->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        combo->setCurrentIndex(combo->findText(QStringLiteral("31.12.2025")));
+        speichern(quoten, QStringLiteral("FQuoten"));
+        quoten->move(0, 0);
+        quoten->BQToolClick();
+        kb::TFQTool* tool = quoten->tool();
+        tool->findChild<QPushButton*>(QStringLiteral("BUebertragen"))->click();
+        speichern(tool, QStringLiteral("FQTool"));
+        const QPixmap links = quoten->grab();
+        const QPixmap rechts = tool->grab();
+        QPixmap beide(links.width() + rechts.width() + 8, std::max(links.height(), rechts.height()));
+        beide.fill(QColor(90, 90, 90));
+        QPainter p(&beide);
+        p.drawPixmap(0, 0, links);
+        p.drawPixmap(links.width() + 8, 0, rechts);
+        p.end();
+        beide.save(ziel + QStringLiteral("/FQuoten-mit-FQTool.png"));
+        tool->close();
+    }
     for (const QString& name : start.router().registrierteNamen())
         if (!start.router().FensterOffen(name))
             if (QWidget* w = start.router().oeffne(name))
