@@ -5,11 +5,11 @@
 #include "main_window.h"
 #include "quotas/quota_editor_window.h"
 #include "start_window.h"
-#include "statistics/distribution_window.h"
 #include "tools/calendar_window.h"
 #include "tools/info_window.h"
 #include "tools/nueberk_window.h"
 #include "update/update_window.h"
+#include "statistics/distribution_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -67,8 +67,7 @@ void Programmstart::routenRegistrieren() {
     using Regel = Fensterverwaltung::Regel;
     Dienste& d = m_dienste;
     m_router.registriere(QStringLiteral("FNueberK"), [&d] { return new TFNueberK(d); });
-    m_router.registriere(
-        QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
+    m_router.registriere(QStringLiteral("FKal"), [&d] { return new TFKal(d); }, Regel::OhneNachVorn);
     m_router.registriere(QStringLiteral("FInfo"), [&d] { return new TFInfo(d); });
     m_router.registriere(QStringLiteral("FUpdate"), [this] { return new TFUpdate(m_dienste); });
     // Destroyed when closed, so the next opening creates it anew.

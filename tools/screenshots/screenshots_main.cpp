@@ -2,8 +2,8 @@
 // platform services so no dialog blocks: kb_screenshots <output folder>.
 #include "evaluation/startup.h"
 #include "evaluation/ticket_tabs.h"
-#include "platform/paths.h"
 #include "platform/qt_help.h"
+#include "platform/paths.h"
 #include "platform/testing/test_services.h"
 #include "quotas/quota_editor_window.h"
 #include "quotas/quota_tool_window.h"
@@ -11,11 +11,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -33,9 +34,8 @@ int main(int argc, char* argv[]) {
     // Shown as after the first download: the bundled draw history in the data folder.
     const kb::Pfade pfade = kb::pfadeErmitteln();
     kb::datenOrdnerAnlegen(pfade.datenPfad);
-    for (const QString& datei :
-         {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
-          QStringLiteral("Demo-Systemschein.skb")})
+    for (const QString& datei : {QStringLiteral("GZ.649"), QStringLiteral("Quo.649"), QStringLiteral("Demo-Normalschein.nkb"),
+                                 QStringLiteral("Demo-Systemschein.skb")})
         QFile::copy(pfade.datensatzPfad + datei, pfade.datenPfad + datei);
 
     kb::test::TestDienste dienste;
