@@ -22,8 +22,11 @@ Programmstart::Programmstart(Dienste& dienste) : m_dienste(dienste) {}
 
 Programmstart::~Programmstart() {
     // Every window still open goes with the program, whoever created it.
-    for (QWidget* w : m_router.alleFenster())
-        delete w;
+    // Guarded: deleting one window may delete another it owns (the entry's distribution window).
+    const QList<QWidget*> fenster = m_router.alleFenster();
+    const QList<QPointer<QWidget>> offen(fenster.cbegin(), fenster.cend());
+    for (const QPointer<QWidget>& w : offen)
+        delete w.data();
     delete m_start.data();
 }
 

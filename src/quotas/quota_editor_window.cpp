@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -75,6 +76,12 @@ TFQuoten::TFQuoten(Dienste& dienste, QWidget* eltern) : QWidget(eltern, Qt::Wind
 void TFQuoten::FormCreate() {
     setWindowTitle(FensterTitel());
     m_tabelle = new QuotenTabelle(zustand().LandesFormat, this);
+    QFont tabellenSchrift = font();
+    tabellenSchrift.setPointSize(8);
+    tabellenSchrift.setBold(false);
+    QFont titelSchrift = tabellenSchrift;
+    titelSchrift.setBold(true);
+    breitenBestimmen(tabellenSchrift, titelSchrift);
 
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(6, 6, 6, 6);
@@ -151,14 +158,11 @@ void TFQuoten::FormCreate() {
     G1->verticalHeader()->setDefaultSectionSize(16);
     G1->horizontalHeader()->setHighlightSections(false);
     G1->setWordWrap(false);
-    QFont tabellenSchrift = G1->font();
-    tabellenSchrift.setPointSize(8);
-    tabellenSchrift.setBold(false);
     G1->setFont(tabellenSchrift);
     G1->setStyleSheet(
         QStringLiteral("QTableView { background: white; } QTableView::item { padding-right: 3px; }"));
     for (int k = 0; k < QuotenTabelle::Spalten; ++k)
-        G1->setColumnWidth(k, SpaltenBreiten[k]);
+        G1->setColumnWidth(k, m_breiten[k]);
     spalte->addWidget(G1, 1);
 
     auto* unten = new QHBoxLayout;
@@ -185,7 +189,7 @@ void TFQuoten::FormCreate() {
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int r) {
         if (r >= 0 && r < m_tabelle->rowCount()) {
             G1->selectRow(r);
-            G1->scrollTo(m_tabelle->index(r, 0));
+            G1->scrollTo(m_tabelle->index(r, 0), QAbstractItemView::PositionAtCenter);
         }
     });
     hilfeAnbinden(this, m_dienste.hilfe, HilfeKontext, BHelp);
@@ -215,20 +219,42 @@ void TFQuoten::FormCreate() {
     LFehlt->setVisible(!m_dateiDa);
 
     feldSetzen(9, QStringLiteral("5,00"));
-    resize(ClientBreite, ClientHoehe);
-    setMinimumSize(ClientBreite, 400);
+    int felder = 10;
+    for (int k = 1; k <= 9; ++k)
+        felder += m_breiten[k] + 10;
+    int tabelle = 12 + 2 * G1->frameWidth() + G1->verticalScrollBar()->sizeHint().width();
+    for (int b : m_breiten)
+        tabelle += b;
+    const int breite = std::max({ClientBreite, felder + 12, tabelle});
+    resize(breite, ClientHoehe);
+    setMinimumSize(breite, 400);
+}
+
+void TFQuoten::breitenBestimmen(const QFont& tabelle, const QFont& titel) {
+    // Widest amounts a column is expected to show; the date and the headings count too.
+    static const std::array<const char*, 10> muster = {
+        "00.00.0000", "00.000.000,00", "0.000.000,00", "000.000,00", "00.000,00",
+        "0.000,00",   "000,00",        "000,00",       "000,00",     "00,00"};
+    const QFontMetrics zahl(tabelle);
+    const QFontMetrics kopf(titel);
+    for (int k = 0; k < QuotenTabelle::Spalten; ++k) {
+        const QString ueberschrift = k == 0 ? QStringLiteral("Ziehung") : QuotenKlassenTexte.at(k);
+        m_breiten[k] = std::max(
+            {SpaltenBreiten[k], zahl.horizontalAdvance(QString::fromLatin1(muster[k])) + 12,
+             kopf.horizontalAdvance(ueberschrift.trimmed()) + 8, zahl.horizontalAdvance(ueberschrift) + 14});
+    }
 }
 
 void TFQuoten::QEditsBauen(QWidget* panel) {
     int links = 10;
     for (int k = 1; k <= 9; ++k) {
-        const int breite = SpaltenBreiten[k];
+        const int breite = m_breiten[k];
         auto* titel = new QLabel(QuotenKlassenTexte.at(k).trimmed(), panel);
         QFont f = titel->font();
         f.setBold(true);
         f.setPointSize(8);
         titel->setFont(f);
-        titel->setGeometry(links, 4, breite + 8, 18);
+        titel->setGeometry(links, 4, breite + 10, 18);
         auto* feld = new TQEdit(panel);
         feld->setObjectName(QStringLiteral("QEdit%1").arg(k));
         feld->setGeometry(links, 23, breite, 20);

@@ -38,12 +38,14 @@ public:
     static constexpr int ClientBreite = 663;
     static constexpr int ClientHoehe = 613;
     static constexpr int HilfeKontext = 1090;
-    // Widths of the table columns 0..9; the amount fields line up with columns 1..9.
+    // Widths of the table columns 0..9 at the smallest; wider where the font needs it. The
+    // amount fields are as wide as their columns.
     static constexpr std::array<int, 10> SpaltenBreiten = {65, 88, 75, 65, 64, 55, 51, 58, 40, 45};
 
     explicit TFQuoten(Dienste& dienste, QWidget* eltern = nullptr);
 
     TQEdit* feld(int klasse) const { return m_felder.at(klasse); }
+    int spaltenBreite(int spalte) const { return m_breiten.at(spalte); }
     // Written by the quota tool.
     void feldSetzen(int klasse, const QString& text);
     QuotenTabelle* tabelle() const { return m_tabelle; }
@@ -61,6 +63,7 @@ protected:
 
 private:
     void FormCreate();
+    void breitenBestimmen(const QFont& tabelle, const QFont& titel);
     void QEditsBauen(QWidget* panel);
     bool speichern();
     void comboFuellen();
@@ -69,6 +72,7 @@ private:
     Dienste& m_dienste;
     QuotenTabelle* m_tabelle = nullptr;
     std::array<TQEdit*, 10> m_felder{};
+    std::array<int, 10> m_breiten = SpaltenBreiten;
     QPointer<TFQTool> m_tool;
     bool m_dateiDa = false; // a readable quota file with records: only then is anything written
     bool m_geaendert = false;

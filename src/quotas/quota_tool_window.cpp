@@ -107,12 +107,13 @@ TFQTool::TFQTool(Dienste& dienste, TFQuoten& editor)
     fett.setBold(true);
     uebertragen->setFont(fett);
     auto* spaltenText = new QLabel(QStringLiteral("Spalte, in der die Quote steht:"), this);
+    spaltenText->setWordWrap(true);
     Scroll1 = new QScrollBar(Qt::Horizontal, this);
     Scroll1->setObjectName(QStringLiteral("Scroll1"));
     Scroll1->setRange(1, 10);
     Scroll1->setPageStep(1);
     Scroll1->setValue(QuotenSpalteVorgabe);
-    Scroll1->setFixedWidth(60);
+    Scroll1->setFixedWidth(50);
     LSpalte = new QLabel(QString::number(QuotenSpalteVorgabe), this);
     LSpalte->setObjectName(QStringLiteral("LSpalte"));
     LSpalte->setFont(fett);

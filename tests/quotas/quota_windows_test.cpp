@@ -107,11 +107,21 @@ private Q_SLOTS:
         d.uhr.zeit = jetzt;
         QPointer<TFQuoten> w = new TFQuoten(d.dienste);
         QCOMPARE(w->windowTitle(), QStringLiteral("Kugelblick 1.7.0.0"));
-        QCOMPARE(w->size(), QSize(663, 613));
+        // The stated size at the least; wider where this system's font needs it.
+        QVERIFY(w->width() >= 663);
+        QCOMPARE(w->height(), 613);
         QCOMPARE(w->tabelle()->datumsTexte(), daten);
         auto* g1 = kind<QTableView*>(w, "G1");
-        for (int k = 0; k < 10; ++k)
-            QCOMPARE(g1->columnWidth(k), TFQuoten::SpaltenBreiten[k]);
+        for (int k = 0; k < 10; ++k) {
+            QCOMPARE(g1->columnWidth(k), w->spaltenBreite(k));
+            QVERIFY(w->spaltenBreite(k) >= TFQuoten::SpaltenBreiten[k]);
+            const QString inhalt = g1->model()->index(0, k).data().toString();
+            QVERIFY2(g1->fontMetrics().horizontalAdvance(inhalt) < w->spaltenBreite(k), qPrintable(inhalt));
+        }
+        for (int k = 1; k <= 9; ++k) {
+            QCOMPARE(w->feld(k)->width(), w->spaltenBreite(k));
+            QVERIFY(w->feld(k)->geometry().right() < w->width());
+        }
         const int neu = daten.size() - 1;
         QCOMPARE(w->tabelle()->zelle(neu, 1), QStringLiteral("12.585.434,40"));
         QCOMPARE(w->tabelle()->zelle(neu, 9), QStringLiteral("6,00"));
@@ -205,9 +215,8 @@ private Q_SLOTS:
         QCOMPARE(f->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         QVERIFY(f->font().bold());
         QCOMPARE(f->height(), 20);
-        QCOMPARE(f->width(), 75);
         QCOMPARE(w.feld(1)->x(), 10);
-        QCOMPARE(w.feld(2)->x(), 108);
+        QCOMPARE(w.feld(2)->x(), 20 + w.spaltenBreite(1));
     }
 
     void unlesbarerBetragLaesstDateiUnveraendert() {
@@ -502,6 +511,9 @@ private Q_SLOTS:
         QCOMPARE(d.hilfe.aufrufe, QStringList());
         klick(zweiter, "BHelp");
         QCOMPARE(d.hilfe.aufrufe, QStringList{"thema:1090"});
+        // The program may end with the tool closed but not yet deleted.
+        zweiter->BQToolClick();
+        zweiter->tool()->close();
     }
 };
 
