@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "printing/print_window.h"
 #include "random/random_window.h"
+#include "quotas/quota_editor_window.h"
 #include "start_window.h"
 #include "statistics/distribution_window.h"
 #include "tools/calendar_window.h"
@@ -68,6 +69,8 @@ void Programmstart::langlebigeFensterErzeugen() {
     });
     erzeugen([this] { return new TFEingabe(m_dienste, m_router); });
     erzeugen([this] { return new TFSystemwahl(m_dienste, m_router); });
+    // Its creation appends the draws since the last quota record and saves the quota file.
+    erzeugen([this] { return new TFQuoten(m_dienste); });
     erzeugen([this] { return new TFEingabeSys2(m_dienste, m_router); });
     // The distribution window made at start is never shown: the entry makes its own.
     erzeugen([] { return new TFStat1; });
@@ -86,6 +89,8 @@ void Programmstart::routenRegistrieren() {
     m_router.registriere(QStringLiteral("FZufall"), [this] { return new TFZufall(m_dienste, m_router); });
     m_router.registriere(QStringLiteral("FStatistik"), [this] { return new TFStatistik(m_dienste, m_router); },
                          Regel::MitSanduhrOhneNachVorn);
+    // Destroyed when closed, so the next opening creates it anew.
+    m_router.registriere(QStringLiteral("FQuoten"), [&d] { return new TFQuoten(d); });
 }
 
 } // namespace kb

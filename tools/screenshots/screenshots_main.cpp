@@ -14,6 +14,8 @@
 #include "printing/detail_window.h"
 #include "printing/print_window.h"
 #include "random/random_window.h"
+#include "quotas/quota_editor_window.h"
+#include "quotas/quota_tool_window.h"
 
 #include <QApplication>
 #include <QAbstractButton>
@@ -129,6 +131,28 @@ int main(int argc, char* argv[]) {
             ++fehler;
         else
             std::printf("%s\n", qPrintable(datei));
+    }
+    // The quota editor on the last draw with real quotas, and the quota tool beside it after
+    // transferring its sample.
+    if (auto* quoten = qobject_cast<kb::TFQuoten*>(start.router().fenster(QStringLiteral("FQuoten")))) {
+        auto* combo = quoten->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        combo->setCurrentIndex(combo->findText(QStringLiteral("31.12.2025")));
+        speichern(quoten, QStringLiteral("FQuoten"));
+        quoten->move(0, 0);
+        quoten->BQToolClick();
+        kb::TFQTool* tool = quoten->tool();
+        tool->findChild<QPushButton*>(QStringLiteral("BUebertragen"))->click();
+        speichern(tool, QStringLiteral("FQTool"));
+        const QPixmap links = quoten->grab();
+        const QPixmap rechts = tool->grab();
+        QPixmap beide(links.width() + rechts.width() + 8, std::max(links.height(), rechts.height()));
+        beide.fill(QColor(90, 90, 90));
+        QPainter p(&beide);
+        p.drawPixmap(0, 0, links);
+        p.drawPixmap(links.width() + 8, 0, rechts);
+        p.end();
+        beide.save(ziel + QStringLiteral("/FQuoten-mit-FQTool.png"));
+        tool->close();
     }
     for (const QString& name : start.router().registrierteNamen())
         if (!start.router().FensterOffen(name))
