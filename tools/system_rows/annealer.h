@@ -20,13 +20,16 @@ struct Aufgabe {
     int b = 0; // number of blocks
 };
 
+// Tight coverings respond best to a long walk at a low, constant temperature (measured on
+// C(22,4,2), C(30,4,2), C(30,5,2), C(34,5,2), C(13,4,3), C(16,5,3)); which temperature suits an
+// instance varies, so the generator tries several.
 struct GluehParameter {
     std::uint64_t seed = 1;
     std::uint64_t zuege = 50'000'000; // move budget; the result depends only on seed and budget
-    double startTemperatur = 0.6;
-    double kuehlFaktor = 0.99;
-    std::uint64_t zuegeJeStufe = 0; // moves per temperature step; 0 = from the problem size
-    int stufenOhneFortschritt = 60; // steps without a new best before reheating from the best
+    double startTemperatur = 0.2;
+    double kuehlFaktor = 1.0;
+    std::uint64_t zuegeJeStufe = 1'000'000; // moves per temperature step; 0 = from the problem size
+    int stufenOhneFortschritt = 20;         // steps without a new best before going back to the best
 };
 
 struct GluehErgebnis {

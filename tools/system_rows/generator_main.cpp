@@ -46,13 +46,20 @@ std::uint64_t mischen(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
+long binomial(int n, int k) {
+    long r = 1;
+    for (int i = 0; i < k; ++i)
+        r = r * (n - i) / (i + 1);
+    return r;
+}
+
 double sekundenSeit(std::chrono::steady_clock::time_point t0) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
-std::string zahlText(double s) {
+std::string zahlText(double s, int stellen = 1) {
     char b[32];
-    std::snprintf(b, sizeof b, "%.1f", s);
+    std::snprintf(b, sizeof b, "%.*f", stellen, s);
     return b;
 }
 
@@ -62,25 +69,31 @@ struct Loesung {
     std::string herkunft;
 };
 
-// Local search with several seeds; the first attempt may start from given rows.
+// Local search with several seeds; the first attempt may start from given rows. Annealing runs
+// at a different temperature each time; with "beide" every third attempt is the weighted search.
 Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, const std::string& startName,
                const Optionen& o, std::uint64_t seedBasis) {
+    static constexpr double temperaturen[] = {0.2, 0.3, 0.15, 0.25, 0.35, 0.12};
     Loesung beste;
+    int gluehVersuch = 0;
     for (int i = 0; i < o.versuche; ++i) {
         GluehParameter p;
         p.seed = mischen(seedBasis + static_cast<std::uint64_t>(i));
         p.zuege = o.zuege;
-        const bool gewichtet = o.verfahren == "gewichtet" || (o.verfahren == "beide" && i % 2 == 1);
+        const bool gewichtet = o.verfahren == "gewichtet" || (o.verfahren == "beide" && i % 3 == 2);
         const std::vector<Maske> vorgabe = i == 0 ? start : std::vector<Maske>{};
         // The weighted search does far more work per step; give it a tenth of the steps.
         if (gewichtet)
             p.zuege = std::max<std::uint64_t>(1, o.zuege / 10);
+        else
+            p.startTemperatur = temperaturen[gluehVersuch++ % 6];
         const GluehErgebnis e =
             gewichtet ? gewichtetSuchen({v, k, t, b}, vorgabe, p) : ausgluehen({v, k, t, b}, vorgabe, p);
         if (beste.luecken < 0 || e.luecken < beste.luecken) {
             beste.reihen = e.reihen;
             beste.luecken = e.luecken;
-            beste.herkunft = std::string(gewichtet ? "gewichtete Suche" : "Ausglühen") +
+            beste.herkunft = (gewichtet ? std::string("gewichtete Suche")
+                                        : "Ausglühen T=" + zahlText(p.startTemperatur, 2)) +
                              " seed=" + std::to_string(p.seed) + " zuege=" + std::to_string(p.zuege) +
                              (vorgabe.empty() ? "" : ", Start: " + startName);
         }
@@ -326,6 +339,13 @@ int main(int argc, char** argv) {
         const Eintrag& alt = bestand[static_cast<std::size_t>(p)];
         if (!o.neu && alt.luecken == 0 && alt.herkunft.rfind("Platzhalter", 0) != 0) {
             ++erfuellt;
+            continue;
+        }
+        // TR rows hold at most TR * (RG over GA) subsets; fewer gaps than the rest cannot be.
+        const long schranke = binomial(s.WZ, s.GA) - static_cast<long>(s.TR) * binomial(s.RG, s.GA);
+        if (!o.neu && schranke > 0 && alt.luecken == schranke) {
+            std::cout << "Position " << p << ": " << alt.luecken << " offen, weniger geht mit " << s.TR
+                      << " Reihen nicht" << std::endl;
             continue;
         }
         const auto t0 = std::chrono::steady_clock::now();
