@@ -45,4 +45,18 @@ GluehErgebnis ausgluehen(const Aufgabe& a, const std::vector<Maske>& start, cons
 // Weighted local search with the same moves (see annealer.cpp); p.zuege counts its steps.
 GluehErgebnis gewichtetSuchen(const Aufgabe& a, const std::vector<Maske>& start, const GluehParameter& p);
 
+// A cyclic group of order m that shifts v - fest points in orbits of m and fixes fest points;
+// the design is a union of orbits of base blocks plus frei free blocks.
+struct Symmetrie {
+    int m = 1;
+    int fest = 0;
+    int frei = 0;
+};
+
+// True when the points and blocks split as the symmetry asks.
+bool symmetriePasst(const Aufgabe& a, const Symmetrie& s);
+
+// Annealing at the constant temperature p.startTemperatur over designs with that symmetry.
+GluehErgebnis symmetrischSuchen(const Aufgabe& a, const Symmetrie& s, const GluehParameter& p);
+
 } // namespace kb::reihen

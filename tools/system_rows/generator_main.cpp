@@ -69,12 +69,59 @@ struct Loesung {
     std::string herkunft;
 };
 
+// Cyclic symmetries for C(v, k, t) with b blocks: group order m, fixed points, free blocks;
+// fewest free blocks first, then fewer fixed points, then larger groups.
+std::vector<Symmetrie> symmetrien(int v, int b) {
+    std::vector<Symmetrie> r;
+    for (int fest = 0; fest <= 2; ++fest)
+        for (int m = 3; m <= v - fest; ++m)
+            if ((v - fest) % m == 0 && b % m <= std::max(4, m / 2))
+                r.push_back({m, fest, b % m});
+    std::stable_sort(r.begin(), r.end(), [](const Symmetrie& a, const Symmetrie& c) {
+        return a.frei != c.frei ? a.frei < c.frei : a.fest != c.fest ? a.fest < c.fest : a.m > c.m;
+    });
+    return r;
+}
+
+// Search among designs with a prescribed cyclic symmetry, each result then annealed freely.
+Loesung symmetrischeVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    Loesung beste;
+    const std::vector<Symmetrie> alle = symmetrien(v, b);
+    if (alle.empty())
+        return beste;
+    for (int i = 0; i < o.versuche; ++i) {
+        const Symmetrie sym = alle[static_cast<std::size_t>(i) % alle.size()];
+        GluehParameter p;
+        p.seed = mischen(seedBasis + 7777 + static_cast<std::uint64_t>(i));
+        p.zuege = o.zuege;
+        p.startTemperatur = (i / static_cast<int>(alle.size())) % 2 == 0 ? 0.15 : 0.2;
+        const GluehErgebnis e = symmetrischSuchen({v, k, t, b}, sym, p);
+        GluehParameter frei = p;
+        frei.startTemperatur = 0.2;
+        const GluehErgebnis f = e.luecken == 0 ? e : ausgluehen({v, k, t, b}, e.reihen, frei);
+        const std::string name = "Symmetrie Z" + std::to_string(sym.m) + " mit " + std::to_string(sym.fest) +
+                                 " festen Punkten und " + std::to_string(sym.frei) +
+                                 " freien Blöcken, T=" + zahlText(p.startTemperatur, 2) +
+                                 " seed=" + std::to_string(p.seed) + " zuege=" + std::to_string(p.zuege);
+        if (beste.luecken < 0 || f.luecken < beste.luecken) {
+            beste.reihen = f.reihen;
+            beste.luecken = f.luecken;
+            beste.herkunft = e.luecken == 0 ? name : name + ", dann Ausglühen T=0.20";
+        }
+        if (beste.luecken == 0)
+            break;
+    }
+    return beste;
+}
+
 // Local search with several seeds; the first attempt may start from given rows. Annealing runs
 // at a different temperature each time; with "beide" every third attempt is the weighted search.
 Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, const std::string& startName,
                const Optionen& o, std::uint64_t seedBasis) {
     static constexpr double temperaturen[] = {0.2, 0.3, 0.15, 0.25, 0.35, 0.12};
     Loesung beste;
+    if (o.verfahren == "symmetrisch")
+        return symmetrischeVersuche(v, k, t, b, o, seedBasis);
     int gluehVersuch = 0;
     for (int i = 0; i < o.versuche; ++i) {
         GluehParameter p;
@@ -277,11 +324,13 @@ bool speichern(const std::string& pfad, const Eintrag& neu, bool erzwingen) {
 }
 
 int hilfe() {
-    std::cerr << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
-                 "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet]\n"
-                 "        [--weiter] [--neu]\n"
-                 "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
-                 "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n";
+    std::cerr
+        << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
+           "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
+           "        [--weiter] [--neu]\n"
+           "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
+           "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
+           "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n";
     return 2;
 }
 
@@ -312,7 +361,8 @@ int main(int argc, char** argv) {
             return hilfe();
     }
     if (o.daten.empty() || o.versuche < 1 ||
-        (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet"))
+        (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
+         o.verfahren != "symmetrisch"))
         return hilfe();
 
     std::vector<Eintrag> bestand;
