@@ -203,7 +203,7 @@ Loesung loesen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
     for (int v2 = v + 1; v2 <= v + 3 && v2 < 64; ++v2)
         if (auto a = algebraischeKonstruktion(v2, k, t, b))
             return {punkteEntfernen(a->reihen, v, k), 0,
-                    a->name + " ohne die Punkte " + std::to_string(v + 1) + " bis " + std::to_string(v2)};
+                    a->name + " ohne die Punkte über " + std::to_string(v)};
     // One point added: an algebraic design on v - 1 points, and the point v with a covering
     // C(v - 1, k - 1, t - 1) of the remaining blocks.
     if (t >= 2 && v > k) {
