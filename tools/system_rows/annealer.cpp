@@ -1,5 +1,7 @@
 #include "annealer.h"
 
+#include "subsets.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -7,26 +9,6 @@
 namespace kb::reihen {
 
 namespace {
-
-struct Binom {
-    long c[64][8]{};
-    Binom() {
-        for (int n = 0; n < 64; ++n) {
-            c[n][0] = 1;
-            for (int k = 1; k < 8; ++k)
-                c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
-        }
-    }
-};
-const Binom binom;
-
-// Colex rank of a set of points 0..v-1.
-inline int rang(Maske m) {
-    int r = 0;
-    for (int i = 1; m != 0; ++i, m &= m - 1)
-        r += static_cast<int>(binom.c[std::countr_zero(m)][i]);
-    return r;
-}
 
 class Suche {
 public:

@@ -46,13 +46,20 @@ std::uint64_t mischen(std::uint64_t x) {
     return x ^ (x >> 31);
 }
 
+long binomial(int n, int k) {
+    long r = 1;
+    for (int i = 0; i < k; ++i)
+        r = r * (n - i) / (i + 1);
+    return r;
+}
+
 double sekundenSeit(std::chrono::steady_clock::time_point t0) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
-std::string zahlText(double s) {
+std::string zahlText(double s, int stellen = 1) {
     char b[32];
-    std::snprintf(b, sizeof b, "%.1f", s);
+    std::snprintf(b, sizeof b, "%.*f", stellen, s);
     return b;
 }
 
@@ -62,25 +69,78 @@ struct Loesung {
     std::string herkunft;
 };
 
-// Local search with several seeds; the first attempt may start from given rows.
+// Cyclic symmetries for C(v, k, t) with b blocks: group order m, fixed points, free blocks;
+// fewest free blocks first, then fewer fixed points, then larger groups.
+std::vector<Symmetrie> symmetrien(int v, int b) {
+    std::vector<Symmetrie> r;
+    for (int fest = 0; fest <= 2; ++fest)
+        for (int m = 3; m <= v - fest; ++m)
+            if ((v - fest) % m == 0 && b % m <= std::max(4, m / 2))
+                r.push_back({m, fest, b % m});
+    std::stable_sort(r.begin(), r.end(), [](const Symmetrie& a, const Symmetrie& c) {
+        return a.frei != c.frei ? a.frei < c.frei : a.fest != c.fest ? a.fest < c.fest : a.m > c.m;
+    });
+    return r;
+}
+
+// Search among designs with a prescribed cyclic symmetry, each result then annealed freely.
+Loesung symmetrischeVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    Loesung beste;
+    const std::vector<Symmetrie> alle = symmetrien(v, b);
+    if (alle.empty())
+        return beste;
+    for (int i = 0; i < o.versuche; ++i) {
+        const Symmetrie sym = alle[static_cast<std::size_t>(i) % alle.size()];
+        GluehParameter p;
+        p.seed = mischen(seedBasis + 7777 + static_cast<std::uint64_t>(i));
+        p.zuege = o.zuege;
+        p.startTemperatur = (i / static_cast<int>(alle.size())) % 2 == 0 ? 0.15 : 0.2;
+        const GluehErgebnis e = symmetrischSuchen({v, k, t, b}, sym, p);
+        GluehParameter frei = p;
+        frei.startTemperatur = 0.2;
+        const GluehErgebnis f = e.luecken == 0 ? e : ausgluehen({v, k, t, b}, e.reihen, frei);
+        const std::string name = "Symmetrie Z" + std::to_string(sym.m) + " mit " + std::to_string(sym.fest) +
+                                 " festen Punkten und " + std::to_string(sym.frei) +
+                                 " freien Blöcken, T=" + zahlText(p.startTemperatur, 2) +
+                                 " seed=" + std::to_string(p.seed) + " zuege=" + std::to_string(p.zuege);
+        if (beste.luecken < 0 || f.luecken < beste.luecken) {
+            beste.reihen = f.reihen;
+            beste.luecken = f.luecken;
+            beste.herkunft = e.luecken == 0 ? name : name + ", dann Ausglühen T=0.20";
+        }
+        if (beste.luecken == 0)
+            break;
+    }
+    return beste;
+}
+
+// Local search with several seeds; the first attempt may start from given rows. Annealing runs
+// at a different temperature each time; with "beide" every third attempt is the weighted search.
 Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, const std::string& startName,
                const Optionen& o, std::uint64_t seedBasis) {
+    static constexpr double temperaturen[] = {0.2, 0.3, 0.15, 0.25, 0.35, 0.12};
     Loesung beste;
+    if (o.verfahren == "symmetrisch")
+        return symmetrischeVersuche(v, k, t, b, o, seedBasis);
+    int gluehVersuch = 0;
     for (int i = 0; i < o.versuche; ++i) {
         GluehParameter p;
         p.seed = mischen(seedBasis + static_cast<std::uint64_t>(i));
         p.zuege = o.zuege;
-        const bool gewichtet = o.verfahren == "gewichtet" || (o.verfahren == "beide" && i % 2 == 1);
+        const bool gewichtet = o.verfahren == "gewichtet" || (o.verfahren == "beide" && i % 3 == 2);
         const std::vector<Maske> vorgabe = i == 0 ? start : std::vector<Maske>{};
         // The weighted search does far more work per step; give it a tenth of the steps.
         if (gewichtet)
             p.zuege = std::max<std::uint64_t>(1, o.zuege / 10);
+        else
+            p.startTemperatur = temperaturen[gluehVersuch++ % 6];
         const GluehErgebnis e =
             gewichtet ? gewichtetSuchen({v, k, t, b}, vorgabe, p) : ausgluehen({v, k, t, b}, vorgabe, p);
         if (beste.luecken < 0 || e.luecken < beste.luecken) {
             beste.reihen = e.reihen;
             beste.luecken = e.luecken;
-            beste.herkunft = std::string(gewichtet ? "gewichtete Suche" : "Ausglühen") +
+            beste.herkunft = (gewichtet ? std::string("gewichtete Suche")
+                                        : "Ausglühen T=" + zahlText(p.startTemperatur, 2)) +
                              " seed=" + std::to_string(p.seed) + " zuege=" + std::to_string(p.zuege) +
                              (vorgabe.empty() ? "" : ", Start: " + startName);
         }
@@ -143,7 +203,7 @@ Loesung loesen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
     for (int v2 = v + 1; v2 <= v + 3 && v2 < 64; ++v2)
         if (auto a = algebraischeKonstruktion(v2, k, t, b))
             return {punkteEntfernen(a->reihen, v, k), 0,
-                    a->name + " ohne die Punkte " + std::to_string(v + 1) + " bis " + std::to_string(v2)};
+                    a->name + " ohne die Punkte über " + std::to_string(v)};
     // One point added: an algebraic design on v - 1 points, and the point v with a covering
     // C(v - 1, k - 1, t - 1) of the remaining blocks.
     if (t >= 2 && v > k) {
@@ -264,11 +324,13 @@ bool speichern(const std::string& pfad, const Eintrag& neu, bool erzwingen) {
 }
 
 int hilfe() {
-    std::cerr << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
-                 "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet]\n"
-                 "        [--weiter] [--neu]\n"
-                 "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
-                 "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n";
+    std::cerr
+        << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
+           "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
+           "        [--weiter] [--neu]\n"
+           "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
+           "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
+           "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n";
     return 2;
 }
 
@@ -299,7 +361,8 @@ int main(int argc, char** argv) {
             return hilfe();
     }
     if (o.daten.empty() || o.versuche < 1 ||
-        (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet"))
+        (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
+         o.verfahren != "symmetrisch"))
         return hilfe();
 
     std::vector<Eintrag> bestand;
@@ -326,6 +389,13 @@ int main(int argc, char** argv) {
         const Eintrag& alt = bestand[static_cast<std::size_t>(p)];
         if (!o.neu && alt.luecken == 0 && alt.herkunft.rfind("Platzhalter", 0) != 0) {
             ++erfuellt;
+            continue;
+        }
+        // TR rows hold at most TR * (RG over GA) subsets; fewer gaps than the rest cannot be.
+        const long schranke = binomial(s.WZ, s.GA) - static_cast<long>(s.TR) * binomial(s.RG, s.GA);
+        if (!o.neu && schranke > 0 && alt.luecken == schranke) {
+            std::cout << "Position " << p << ": " << alt.luecken << " offen, weniger geht mit " << s.TR
+                      << " Reihen nicht" << std::endl;
             continue;
         }
         const auto t0 = std::chrono::steady_clock::now();
