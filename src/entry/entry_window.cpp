@@ -431,24 +431,10 @@ void TFEingabe::up1Change(int groesse) {
 }
 
 void TFEingabe::bsSkinSpeedButton1Click() {
-    DateiDialogOptionen o;
-    o.titel = QStringLiteral("Als Spielschein speichern...");
-    o.filter = QStringLiteral("Normalschein-Datei (*.nkb)");
-    o.standardEndung = QStringLiteral("nkb");
-    o.startOrdner = zustand().DatenPfad;
-    const QString pfad = m_dienste.dateiDialoge->speichern(this, o);
+    const int sz = ESZ->text().isEmpty() ? -1 : ESZ->text().toInt();
+    const QString pfad = AlsNormalscheinSpeichern(this, m_dienste, G1->daten(), sz);
     if (pfad.isEmpty())
         return;
-    const int sz = ESZ->text().isEmpty() ? -1 : ESZ->text().toInt();
-    const auto reihen = ScheinReihen(G1->daten());
-    if (!reihen) {
-        m_dienste.dialoge->fehler(this, reihen.fehler());
-        return;
-    }
-    if (const Status s = NormalscheinSchreiben(pfad, sz, *reihen); !s) {
-        m_dienste.dialoge->fehler(this, s.fehler());
-        return;
-    }
     LDatei->setText(QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName());
 }
 

@@ -648,30 +648,16 @@ void TFSystemwahl::BZumTestClick() {
 }
 
 void TFSystemwahl::BSpeichernClick() {
-    DateiDialogOptionen o;
-    o.titel = QStringLiteral("Als Spielschein speichern...");
-    o.filter = QStringLiteral("Normalschein-Datei (*.nkb)");
-    o.standardEndung = QStringLiteral("nkb");
-    o.startOrdner = zustand().DatenPfad;
     // Before any rows were formed the table is empty: a ticket of empty rows helps nobody.
     if (G1->daten().zelleLeer(1, 1)) {
         m_dienste.dialoge->information(
             this, QStringLiteral("Es gibt nichts zu speichern.\r\rIch breche erst einmal ab."));
         return;
     }
-    const QString pfad = m_dienste.dateiDialoge->speichern(this, o);
+    const int sz = ESZ->text().isEmpty() ? -1 : ESZ->text().toInt();
+    const QString pfad = AlsNormalscheinSpeichern(this, m_dienste, G1->daten(), sz);
     if (pfad.isEmpty())
         return;
-    const int sz = ESZ->text().isEmpty() ? -1 : ESZ->text().toInt();
-    const auto reihen = ScheinReihen(G1->daten());
-    if (!reihen) {
-        m_dienste.dialoge->fehler(this, reihen.fehler());
-        return;
-    }
-    if (const Status s = NormalscheinSchreiben(pfad, sz, *reihen); !s) {
-        m_dienste.dialoge->fehler(this, s.fehler());
-        return;
-    }
     LDatei->setText(QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName());
 }
 

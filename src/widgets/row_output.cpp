@@ -2,6 +2,8 @@
 
 #include "background.h"
 #include "core/program_state.h"
+#include "core/ticket_file.h"
+#include "entry/ticket_entry.h"
 #include "systems/row_export.h"
 
 #include <QDir>
@@ -75,6 +77,27 @@ DateiDialogOptionen CSVSpeichernDialog() {
     o.standardEndung = QStringLiteral("csv");
     o.startOrdner = zustand().DatenPfad;
     return o;
+}
+
+QString AlsNormalscheinSpeichern(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabelle, int sz) {
+    DateiDialogOptionen o;
+    o.titel = QStringLiteral("Als Spielschein speichern...");
+    o.filter = QStringLiteral("Normalschein-Datei (*.nkb)");
+    o.standardEndung = QStringLiteral("nkb");
+    o.startOrdner = zustand().DatenPfad;
+    const QString pfad = dienste.dateiDialoge->speichern(fenster, o);
+    if (pfad.isEmpty())
+        return {};
+    const auto reihen = ScheinReihen(tabelle);
+    if (!reihen) {
+        dienste.dialoge->fehler(fenster, reihen.fehler());
+        return {};
+    }
+    if (const Status s = NormalscheinSchreiben(pfad, sz, *reihen); !s) {
+        dienste.dialoge->fehler(fenster, s.fehler());
+        return {};
+    }
+    return pfad;
 }
 
 } // namespace kb

@@ -22,6 +22,11 @@ void CSVSpeichern(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabel
 void ExcelExportieren(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabelle,
                       const QString& blattName, int letzteSpalte, std::function<void(bool)> fertig = {});
 
+// "Als Spielschein speichern...": asks for a ".nkb" file and writes the table's rows with the
+// Superzahl sz (-1 for none). A cell that is no number refuses before anything is written.
+// Returns the file written, or an empty text when cancelled or refused.
+QString AlsNormalscheinSpeichern(QWidget* fenster, Dienste& dienste, const ZellenTabelle& tabelle, int sz);
+
 // The save dialog of the CSV output, starting in the data folder.
 DateiDialogOptionen CSVSpeichernDialog();
 
