@@ -34,7 +34,12 @@ public:
     bool oeffneDatei(const QString& pfad) override;
     bool rechnerStarten() override;
     bool skriptStarten(const QString& pfad) override;
+    QString skriptDateiAnlegen() override;
+    QString programmDatei() const override;
+    qint64 prozessNummer() const override;
+    bool schreibschutzAufheben(const QString& pfad) override;
     void beenden() override;
+    void sofortBeenden() override;
 };
 
 class QtSpreadsheet final : public Spreadsheet {

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace kb {
 
@@ -33,13 +36,46 @@ bool QtShell::rechnerStarten() {
 }
 
 bool QtShell::skriptStarten(const QString& pfad) {
+    QProcess p;
+    p.setWorkingDirectory(QFileInfo(pfad).absolutePath());
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
 #if defined(Q_OS_WIN)
-    return QProcess::startDetached(QStringLiteral("cmd.exe"), {QStringLiteral("/c"), pfad});
+    p.setProgram(QStringLiteral("cmd.exe"));
+    p.setArguments({QStringLiteral("/c"), QDir::toNativeSeparators(pfad)});
+    // CREATE_NO_WINDOW: no console window appears.
+    p.setCreateProcessArgumentsModifier(
+        [](QProcess::CreateProcessArguments* a) { a->flags |= 0x08000000; });
 #else
-    return QProcess::startDetached(QStringLiteral("/bin/sh"), {pfad});
+    p.setProgram(QStringLiteral("/bin/sh"));
+    p.setArguments({pfad});
 #endif
+    return p.startDetached();
+}
+
+QString QtShell::skriptDateiAnlegen() {
+#if defined(Q_OS_WIN)
+    const QString endung = QStringLiteral(".bat");
+#else
+    const QString endung = QStringLiteral(".sh");
+#endif
+    QTemporaryFile f(QDir::tempPath() + QStringLiteral("/uisXXXXXX") + endung);
+    f.setAutoRemove(false);
+    return f.open() ? f.fileName() : QString();
+}
+
+QString QtShell::programmDatei() const { return QCoreApplication::applicationFilePath(); }
+
+qint64 QtShell::prozessNummer() const { return QCoreApplication::applicationPid(); }
+
+bool QtShell::schreibschutzAufheben(const QString& pfad) {
+    return QFile::setPermissions(pfad, QFile::permissions(pfad) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void QtShell::beenden() { QApplication::quit(); }
+
+// exit() leaves the event loop without the close events that quit() sends to every window.
+void QtShell::sofortBeenden() { QCoreApplication::exit(0); }
 
 } // namespace kb

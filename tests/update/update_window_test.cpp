@@ -6,11 +6,11 @@
 #include "core/record_file.h"
 #include "evaluation/draw_management.h"
 #include "evaluation/startup.h"
-#include "platform/qt_services.h"
 #include "platform/testing/test_services.h"
 #include "statistics/draw_changes.h"
 #include "test_http_server.h"
 #include "test_main.h"
+#include "update_test_support.h"
 #include "update/update_window.h"
 
 #include <QComboBox>
@@ -25,17 +25,6 @@
 using namespace kb;
 
 namespace {
-
-// The real network service, reporting "online" whatever the machine says: the tests talk to 127.0.0.1.
-class LokalesNetz final : public Network {
-public:
-    bool online() const override { return true; }
-    Abruf* holen(const QUrl& url) override { return m_netz.holen(url); }
-    void cacheLeeren() override { m_netz.cacheLeeren(); }
-
-private:
-    QtNetwork m_netz;
-};
 
 TGewZahlen ziehung(const QDate& d, std::uint8_t a) {
     TGewZahlen z;
@@ -52,14 +41,8 @@ const QByteArray altBytes = RecordsZuBytes<TGewZahlen>(alt);
 const QByteArray neuBytes = RecordsZuBytes<TGewZahlen>(neu);
 const QByteArray frueherBytes = RecordsZuBytes<TGewZahlen>(alt.mid(0, 1));
 
-QByteArray lesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("fehlt");
-}
-bool schreiben(const QString& pfad, const QByteArray& b) {
-    QFile f(pfad);
-    return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
-}
+QByteArray lesen(const QString& pfad) { return test::dateiLesen(pfad); }
+bool schreiben(const QString& pfad, const QByteArray& b) { return test::dateiSchreiben(pfad, b); }
 QString text(QWidget& w, const char* name) {
     return w.findChild<QLabel*>(QLatin1String(name))->text();
 }
@@ -81,10 +64,7 @@ private:
 
 private Q_SLOTS:
     void initTestCase() {
-        // The system proxy must not take the requests to 127.0.0.1.
-        for (const char* v :
-             {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
-            qunsetenv(v);
+        test::ohneProxy();
     }
 
     void init() {
@@ -148,7 +128,7 @@ private Q_SLOTS:
             QVERIFY(schreiben(bak(), frueherBytes));
 
         test::TestDienste d;
-        LokalesNetz netz;
+        test::LokalesNetz netz;
         d.dienste.netz = &netz;
         d.uhr.zeit = QDateTime(QDate(2024, 4, 14), QTime(10, 0)); // Sunday
         TFUpdate w(d.dienste);
@@ -163,6 +143,7 @@ private Q_SLOTS:
         QSignalSpy beendet(&w, &TFUpdate::downloadBeendet);
         QTest::mouseClick(knopf, Qt::LeftButton);
         QVERIFY(!knopf->isEnabled()); // no second download while one runs
+        QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("BCalc"))->isEnabled()); // nor a check
         QVERIFY(beendet.wait(20000));
         QCOMPARE(d.dialoge.texte(), QStringList{meldung});
         QCOMPARE(d.dialoge.meldungen[0].art, Nachricht::Information);
@@ -270,7 +251,7 @@ private Q_SLOTS:
         qputenv("KUGELBLICK_DATENSATZ", KB_DATENSATZ_DIR);
         zustand() = Programmzustand{};
         test::TestDienste d;
-        LokalesNetz netz;
+        test::LokalesNetz netz;
         d.dienste.netz = &netz;
         d.dialoge.antworten.enqueue(Antwort::Ja);
         Programmstart start(d.dienste);

@@ -1,10 +1,13 @@
 // Builds the shipped data set from the readable sources in data/:
 //   kb_datensatz <source folder> <output folder>
-// Writes GZ.649, Quo.649, the two demo tickets and downloads/GZ.649. Any broken input line
+// Writes GZ.649, Quo.649, the two demo tickets, downloads/GZ.649 and downloads/verinfos.k2b
+// (naming this program's version, so the bundled server offers no update). Any broken input line
 // stops the build with its file and line number.
 #include "core/date.h"
 #include "core/record_file.h"
+#include "core/program_state.h"
 #include "core/records.h"
+#include "update/program_update.h"
 
 #include <QDir>
 #include <QFile>
@@ -223,6 +226,7 @@ int main(int argc, char* argv[]) {
         const QByteArray gz = RecordsZuBytes<TGewZahlen>(ziehungen);
         schreiben(ziel + QStringLiteral("GZ.649"), gz);
         schreiben(ziel + QStringLiteral("downloads/GZ.649"), gz);
+        schreiben(ziel + QStringLiteral("downloads/") + VersionsDateiName, VersionsDatei({VersionText}));
         const QVector<TQuoten> quoten =
             quotenLesen(quelle + QStringLiteral("quotas.csv"), ziehungen, ausQDate(QDate(2019, 1, 2)),
                         ausQDate(QDate(2025, 12, 31)));

@@ -14,6 +14,7 @@
 #include "printing/detail_window.h"
 #include "printing/print_window.h"
 #include "random/random_window.h"
+#include "update/update_window.h"
 #include "quotas/quota_editor_window.h"
 #include "quotas/quota_tool_window.h"
 
@@ -236,6 +237,19 @@ int main(int argc, char* argv[]) {
             }
             speichern(haupt, QStringLiteral("FAuswertung-") + tabs->tabText(i));
         }
+    }
+    // The update window after checking the program version against the bundled server.
+    if (auto* update = qobject_cast<kb::TFUpdate*>(start.router().oeffne(QStringLiteral("FUpdate")))) {
+        const QString versionen = pfade.datensatzPfad + QStringLiteral("downloads/verinfos.k2b");
+        QFile f(versionen);
+        if (f.open(QIODevice::ReadOnly))
+            dienste.netz.antworten.insert(QUrl::fromLocalFile(versionen).toString(), {true, f.readAll(), {}});
+        QEventLoop warten;
+        QObject::connect(update, &kb::TFUpdate::programmDownloadBeendet, &warten, &QEventLoop::quit);
+        update->BCalcClick();
+        if (update->programmDownloadLaeuft())
+            warten.exec();
+        speichern(update, QStringLiteral("FUpdate-geprueft"));
     }
     // The help viewer, on the system selection topic.
     kb::HilfeBetrachter hilfe(QCoreApplication::applicationDirPath() + QStringLiteral("/Kugelblick.qhc"));

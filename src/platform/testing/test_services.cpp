@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QTimer>
 
 namespace kb::test {
@@ -57,8 +58,26 @@ bool TestShell::skriptStarten(const QString& pfad) {
     aufrufe.append(QStringLiteral("skript:") + pfad);
     return erfolg;
 }
+QString TestShell::skriptDateiAnlegen() {
+    QString pfad;
+    if (skriptDateiMoeglich) {
+        QTemporaryFile f(skriptOrdner.path() + QStringLiteral("/uisXXXXXX.sh"));
+        f.setAutoRemove(false);
+        if (f.open())
+            pfad = f.fileName();
+    }
+    aufrufe.append(QStringLiteral("skriptdatei:") + pfad);
+    return pfad;
+}
+bool TestShell::schreibschutzAufheben(const QString& pfad) {
+    aufrufe.append(QStringLiteral("schreibschutz:") + pfad);
+    return erfolg;
+}
 void TestShell::beenden() {
     aufrufe.append(QStringLiteral("beenden"));
+}
+void TestShell::sofortBeenden() {
+    aufrufe.append(QStringLiteral("sofortBeenden"));
 }
 
 namespace {

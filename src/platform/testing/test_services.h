@@ -48,10 +48,22 @@ public:
     bool oeffneDatei(const QString& pfad) override;
     bool rechnerStarten() override;
     bool skriptStarten(const QString& pfad) override;
+    QString skriptDateiAnlegen() override;
+    QString programmDatei() const override { return programm; }
+    qint64 prozessNummer() const override { return prozess; }
+    bool schreibschutzAufheben(const QString& pfad) override;
     void beenden() override;
+    void sofortBeenden() override;
 
-    QStringList aufrufe; // "url:<url>", "datei:<path>", "rechner", "skript:<path>", "beenden"
+    // "url:<url>", "datei:<path>", "rechner", "skript:<path>", "skriptdatei:<path>",
+    // "schreibschutz:<path>", "beenden", "sofortBeenden"
+    QStringList aufrufe;
     bool erfolg = true;
+    bool skriptDateiMoeglich = true;
+    QString programm = QStringLiteral("/opt/Kugel Blick/kugelblick");
+    qint64 prozess = 4242;
+    // Script files are real, in a folder of their own that goes with the test.
+    QTemporaryDir skriptOrdner;
 };
 
 // Scripted answers per URL, delivered from the event loop like a real reply.
