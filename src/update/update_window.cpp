@@ -110,7 +110,6 @@ TFUpdate::TFUpdate(Dienste& dienste, QWidget* eltern)
         if (gesamt > 0)
             m_programmFortschritt->setValue(static_cast<int>(empfangen * 1000 / gesamt));
     });
-    knoepfeSetzen();
     connect(BSchliessen, &QPushButton::clicked, this, &QWidget::close);
     connect(m_download, &GZDownload::fertig, this, &TFUpdate::downloadFertig);
     connect(m_download, &GZDownload::fortschritt, this, [this](qint64 empfangen, qint64 gesamt) {
@@ -118,6 +117,7 @@ TFUpdate::TFUpdate(Dienste& dienste, QWidget* eltern)
         if (gesamt > 0)
             m_fortschritt->setValue(static_cast<int>(empfangen * 1000 / gesamt));
     });
+    knoepfeSetzen();
 }
 
 void TFUpdate::showEvent(QShowEvent* e) {
