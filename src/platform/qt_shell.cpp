@@ -11,15 +11,20 @@
 
 namespace kb {
 
-bool QtShell::oeffneUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtShell::oeffneUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
-bool QtShell::oeffneDatei(const QString& pfad) { return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)); }
+bool QtShell::oeffneDatei(const QString& pfad) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+}
 
 bool QtShell::rechnerStarten() {
 #if defined(Q_OS_WIN)
     const QStringList kandidaten = {QStringLiteral("calc.exe")};
 #elif defined(Q_OS_MACOS)
-    return QProcess::startDetached(QStringLiteral("open"), {QStringLiteral("-a"), QStringLiteral("Calculator")});
+    return QProcess::startDetached(QStringLiteral("open"),
+                                   {QStringLiteral("-a"), QStringLiteral("Calculator")});
 #else
     const QStringList kandidaten = {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
                                     QStringLiteral("galculator"),       QStringLiteral("mate-calc"),
@@ -45,8 +50,7 @@ bool QtShell::skriptStarten(const QString& pfad) {
     p.setProgram(QStringLiteral("cmd.exe"));
     p.setArguments({QStringLiteral("/c"), QDir::toNativeSeparators(pfad)});
     // CREATE_NO_WINDOW: no console window appears.
-    p.setCreateProcessArgumentsModifier(
-        [](QProcess::CreateProcessArguments* a) { a->flags |= 0x08000000; });
+    p.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* a) { a->flags |= 0x08000000; });
 #else
     p.setProgram(QStringLiteral("/bin/sh"));
     p.setArguments({pfad});
@@ -65,17 +69,26 @@ QString QtShell::skriptDateiAnlegen() {
     return f.open() ? f.fileName() : QString();
 }
 
-QString QtShell::programmDatei() const { return QCoreApplication::applicationFilePath(); }
-
-qint64 QtShell::prozessNummer() const { return QCoreApplication::applicationPid(); }
-
-bool QtShell::schreibschutzAufheben(const QString& pfad) {
-    return QFile::setPermissions(pfad, QFile::permissions(pfad) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+QString QtShell::programmDatei() const {
+    return QCoreApplication::applicationFilePath();
 }
 
-void QtShell::beenden() { QApplication::quit(); }
+qint64 QtShell::prozessNummer() const {
+    return QCoreApplication::applicationPid();
+}
+
+bool QtShell::schreibschutzAufheben(const QString& pfad) {
+    return QFile::setPermissions(pfad,
+                                 QFile::permissions(pfad) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void QtShell::beenden() {
+    QApplication::quit();
+}
 
 // exit() leaves the event loop without the close events that quit() sends to every window.
-void QtShell::sofortBeenden() { QCoreApplication::exit(0); }
+void QtShell::sofortBeenden() {
+    QCoreApplication::exit(0);
+}
 
 } // namespace kb

@@ -39,7 +39,9 @@ QByteArray VersionsDatei(const QStringList& versionen) {
 }
 
 namespace {
-QString anzeige(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
+QString anzeige(const QString& pfad) {
+    return QDir::toNativeSeparators(pfad);
+}
 } // namespace
 
 QString InstallationFrage(const QString& datenPfad) {
@@ -55,14 +57,16 @@ QString InstallationAbgebrochen(const QString& datenPfad, const QString& program
     return QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell "
                           "durch Doppelklick auf die Datei \"Update.exe\" im Verzeichnis ") +
            anzeige(datenPfad) +
-           QStringLiteral(" starten.\r\rZuvor muss das Programm geschlossen und die Datei \"") + programmName +
-           QStringLiteral("\" im Verzeichnis ") + anzeige(programmPfad) + QStringLiteral(" gelöscht werden.");
+           QStringLiteral(" starten.\r\rZuvor muss das Programm geschlossen und die Datei \"") +
+           programmName + QStringLiteral("\" im Verzeichnis ") + anzeige(programmPfad) +
+           QStringLiteral(" gelöscht werden.");
 }
 
 QString InstallerNichtGestartet(const QString& datenPfad) {
-    return QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie das Programm und starten "
-                          "Sie das Update manuell durch Doppelklick auf die Datei \"Update.exe\" im "
-                          "Verzeichnis ") +
+    return QStringLiteral(
+               "Update konnte nicht gestartet werden. Bitte schließen Sie das Programm und starten "
+               "Sie das Update manuell durch Doppelklick auf die Datei \"Update.exe\" im "
+               "Verzeichnis ") +
            anzeige(datenPfad) + QLatin1Char('.');
 }
 
@@ -124,7 +128,8 @@ QByteArray batchSkript(const Uebergabe& u) {
       << QStringLiteral("if %n% geq %1 goto Label2").arg(u.wartezeitSekunden)
       << QStringLiteral("set /a n+=1")
       // One second; "timeout" refuses to run without a console.
-      << QStringLiteral("ping -n 2 127.0.0.1 >nul") << QStringLiteral("goto Label1") << QStringLiteral(":Label2")
+      << QStringLiteral("ping -n 2 127.0.0.1 >nul") << QStringLiteral("goto Label1")
+      << QStringLiteral(":Label2")
       << QStringLiteral("rmdir ") + batchPfad(u.programmOrdner) + QStringLiteral(" >nul 2>&1")
       << QStringLiteral("del ") + batchPfad(u.skript);
     return z.join(QStringLiteral("\r\n")).toLocal8Bit() + "\r\n";

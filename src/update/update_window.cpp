@@ -3,14 +3,14 @@
 #include "core/draw_history.h"
 #include "core/ini_file.h"
 #include "core/program_state.h"
-#include "draw_update.h"
 #include "core/record_file.h"
+#include "draw_update.h"
 #include "evaluation/draw_management.h"
 #include "program_update.h"
 #include "statistics/number_statistics.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -189,7 +189,6 @@ void TFUpdate::downloadFertig(GZDownload::Ergebnis ergebnis, const QString& meld
     Q_EMIT downloadBeendet(neuGeladen);
 }
 
-
 QWidget* TFUpdate::programmSeite() {
     auto* seite = new QWidget(this);
     auto* spalte = new QVBoxLayout(seite);
@@ -334,7 +333,7 @@ void TFUpdate::versionGeprueft(DateiDownload::Ergebnis ergebnis) {
     }
     const Result<DateiInhalt> inhalt = DateiLesen(zustand().DatenPfad + VersionsDateiName);
     const Result<QString> version = inhalt && inhalt->vorhanden ? VerfuegbareVersion(inhalt->daten)
-                                                                 : Result<QString>(Fehler{inhalt.fehler()});
+                                                                : Result<QString>(Fehler{inhalt.fehler()});
     if (!version) {
         m_dienste.dialoge->information(this, TextPruefungGescheitert);
         return;

@@ -40,8 +40,8 @@ private Q_SLOTS:
         QTest::newRow("Bytes nach dem Text zählen nicht") << record("1.8", -1, 'x') << true << "1.8";
         QTest::newRow("Länge 15") << record("1.7.0.0-beta.12") << true << "1.7.0.0-beta.12";
         QTest::newRow("Länge 0") << record("") << true << "";
-        QTest::newRow("angebrochener Eintrag am Ende") << record("1.8.0.0") + QByteArray(10, '\3') << true
-                                                      << "1.8.0.0";
+        QTest::newRow("angebrochener Eintrag am Ende")
+            << record("1.8.0.0") + QByteArray(10, '\3') << true << "1.8.0.0";
         QTest::newRow("Latin-1") << record("1.8\xe4") << true << QStringLiteral("1.8ä");
         QTest::newRow("kein ganzer Eintrag") << QByteArray(23, '\1') << false << "";
         QTest::newRow("leer") << QByteArray() << false << "";
@@ -70,8 +70,10 @@ private Q_SLOTS:
 
     void adressen() {
         const QUrl basis(QStringLiteral("http://127.0.0.1:8080/downloads/"));
-        QCOMPARE(VersionsAdresse(basis).toString(), QStringLiteral("http://127.0.0.1:8080/downloads/verinfos.k2b"));
-        QCOMPARE(InstallerAdresse(basis).toString(), QStringLiteral("http://127.0.0.1:8080/downloads/kbupdate.exe"));
+        QCOMPARE(VersionsAdresse(basis).toString(),
+                 QStringLiteral("http://127.0.0.1:8080/downloads/verinfos.k2b"));
+        QCOMPARE(InstallerAdresse(basis).toString(),
+                 QStringLiteral("http://127.0.0.1:8080/downloads/kbupdate.exe"));
     }
 
     void shellZitat_data() {
@@ -88,7 +90,8 @@ private Q_SLOTS:
         // The shell itself must read the quoted text back unchanged.
         QFETCH(QString, text);
         QProcess sh;
-        sh.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("printf '%s' ") + ShellZitat(text)});
+        sh.start(QStringLiteral("/bin/sh"),
+                 {QStringLiteral("-c"), QStringLiteral("printf '%s' ") + ShellZitat(text)});
         QVERIFY(sh.waitForFinished(10000));
         QCOMPARE(QString::fromUtf8(sh.readAllStandardOutput()), text);
     }
@@ -105,7 +108,8 @@ private Q_SLOTS:
         QVERIFY(s.contains(QStringLiteral("if %n% geq 120 goto Label2")));
         QVERIFY(s.contains(QStringLiteral("rmdir \"C:\\Program Files\\Kugel 100%%\\\"")));
         // The script's own path is quoted too.
-        QVERIFY(s.endsWith(QStringLiteral("\r\ndel \"C:\\Users\\Jo Do\\AppData\\Local\\Temp\\uis1A2B.bat\"\r\n")));
+        QVERIFY(s.endsWith(
+            QStringLiteral("\r\ndel \"C:\\Users\\Jo Do\\AppData\\Local\\Temp\\uis1A2B.bat\"\r\n")));
     }
 
     // The hand-off script really run by /bin/sh on a dummy program in a folder whose name needs quoting.
@@ -129,7 +133,8 @@ private Q_SLOTS:
         const QString ordner = tmp.path() + QStringLiteral("/Mein Programm 'alt' $HOME `x`/");
         QVERIFY(QDir().mkpath(ordner));
         const QString datei = ordner + QStringLiteral("kugel blick");
-        QVERIFY(schreiben(datei, "\x7f" "ELF dummy"));
+        QVERIFY(schreiben(datei, "\x7f"
+                                 "ELF dummy"));
         if (weitereDatei)
             QVERIFY(schreiben(ordner + QStringLiteral("Kugelblick.qhc"), "hilfe"));
 

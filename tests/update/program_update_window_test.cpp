@@ -1,8 +1,8 @@
 #include "core/date.h"
 #include "core/draw_history.h"
 #include "core/ini_file.h"
-#include "core/record_file.h"
 #include "core/program_state.h"
+#include "core/record_file.h"
 #include "platform/testing/test_services.h"
 #include "statistics/draw_changes.h"
 #include "test_http_server.h"
@@ -33,8 +33,12 @@ QByteArray versionen(const QList<QByteArray>& texte) {
 
 const QString TextGescheitert = QStringLiteral("Die Aktualisierung hat leider nicht geklappt.\r");
 
-QPushButton* knopf(QWidget& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
-QString text(QWidget& w, const char* name) { return w.findChild<QLabel*>(QLatin1String(name))->text(); }
+QPushButton* knopf(QWidget& w, const char* name) {
+    return w.findChild<QPushButton*>(QLatin1String(name));
+}
+QString text(QWidget& w, const char* name) {
+    return w.findChild<QLabel*>(QLatin1String(name))->text();
+}
 
 } // namespace
 
@@ -72,7 +76,8 @@ private Q_SLOTS:
         TGewZahlen z;
         z.datum = ausQDate(QDate(2024, 4, 10));
         z.GZ = {1, 2, 3, 4, 5, 6};
-        QVERIFY(test::dateiSchreiben(zustand().DatenPfad + GZDateiName, RecordsZuBytes<TGewZahlen>(QVector{z})));
+        QVERIFY(
+            test::dateiSchreiben(zustand().DatenPfad + GZDateiName, RecordsZuBytes<TGewZahlen>(QVector{z})));
         QVERIFY(GewZahlenNeuLaden(zustand().DatenPfad + GZDateiName).ok());
     }
 
@@ -91,9 +96,10 @@ private Q_SLOTS:
         QStringList texte;
         for (const QLabel* l : w.findChildren<QLabel*>())
             texte << l->text();
-        for (const char* t : {"Installierte Version", "Verfügbare Version",
-                              "Wenn online eine aktuellere Version verfügbar ist, wird der Download-Button aktiv.",
-                              "Nach dem Download wird der Installations-Button aktiv."})
+        for (const char* t :
+             {"Installierte Version", "Verfügbare Version",
+              "Wenn online eine aktuellere Version verfügbar ist, wird der Download-Button aktiv.",
+              "Nach dem Download wird der Installations-Button aktiv."})
             QVERIFY2(texte.contains(QString::fromUtf8(t)), t);
     }
 
@@ -107,13 +113,16 @@ private Q_SLOTS:
         const QStringList keine, fehler{TextGescheitert};
         QTest::newRow("zuletzt die eigene Version")
             << 200 << versionen({"1.9.0.0", "1.7.0.0"}) << true << "1.7.0.0" << false << keine;
-        QTest::newRow("Leerzeichen dahinter") << 200 << versionen({"1.7.0.0 "}) << true << "1.7.0.0 " << true << keine;
-        QTest::newRow("neuere Version") << 200 << versionen({"1.7.0.0", "1.8.0.0"}) << true << "1.8.0.0" << true
-                                        << keine;
-        QTest::newRow("ältere Version") << 200 << versionen({"1.6.0.0"}) << true << "1.6.0.0" << true << keine;
+        QTest::newRow("Leerzeichen dahinter")
+            << 200 << versionen({"1.7.0.0 "}) << true << "1.7.0.0 " << true << keine;
+        QTest::newRow("neuere Version")
+            << 200 << versionen({"1.7.0.0", "1.8.0.0"}) << true << "1.8.0.0" << true << keine;
+        QTest::newRow("ältere Version")
+            << 200 << versionen({"1.6.0.0"}) << true << "1.6.0.0" << true << keine;
         QTest::newRow("404") << 404 << QByteArray("<html>Not Found</html>") << true << "" << false << fehler;
-        QTest::newRow("Fehlerseite mit 200") << 200 << QByteArray("<html><body>Wartungsarbeiten</body></html>")
-                                             << true << "" << false << fehler;
+        QTest::newRow("Fehlerseite mit 200")
+            << 200 << QByteArray("<html><body>Wartungsarbeiten</body></html>") << true << "" << false
+            << fehler;
         QTest::newRow("kein ganzer Eintrag") << 200 << QByteArray(20, '\1') << true << "" << false << fehler;
         QTest::newRow("kürzer als 4 Bytes") << 200 << QByteArray("1.7") << true << "" << false << fehler;
         QTest::newRow("Server aus") << 200 << QByteArray() << false << "" << false << fehler;
@@ -169,7 +178,8 @@ private Q_SLOTS:
         TFUpdate w(d.dienste);
         w.show();
         w.BCalcClick();
-        QCOMPARE(d.dialoge.texte(), QStringList{"Für die Aktualisierung muss eine Verbindung zum Internet bestehen."});
+        QCOMPARE(d.dialoge.texte(),
+                 QStringList{"Für die Aktualisierung muss eine Verbindung zum Internet bestehen."});
         QVERIFY(d.netz.abrufe.isEmpty());
         QVERIFY(!w.programmDownloadLaeuft());
         QVERIFY(knopf(w, "BCalc")->isEnabled());
@@ -195,9 +205,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("installation");
         const QByteArray exe = QByteArray("MZ\x90\0", 4) + QByteArray(3000, 'x');
         QTest::newRow("Erfolg") << 200 << exe << QStringList() << true;
-        QTest::newRow("404") << 404 << QByteArray("<html>Not Found</html>") << QStringList{TFUpdate::TextGescheitert}
-                             << false;
-        QTest::newRow("zu kurz") << 200 << QByteArray("MZ") << QStringList{TFUpdate::TextGescheitert} << false;
+        QTest::newRow("404") << 404 << QByteArray("<html>Not Found</html>")
+                             << QStringList{TFUpdate::TextGescheitert} << false;
+        QTest::newRow("zu kurz") << 200 << QByteArray("MZ") << QStringList{TFUpdate::TextGescheitert}
+                                 << false;
     }
     void installerDownload() {
         QFETCH(int, status);
@@ -228,7 +239,8 @@ private Q_SLOTS:
         QCOMPARE(d.dialoge.texte(), meldungen);
         QCOMPARE(knopf(*w, "BSetup")->isEnabled(), installation);
         QCOMPARE(test::dateiLesen(installer()), installation ? inhalt : QByteArray("fehlt"));
-        QCOMPARE(server.anfragen.filter(QStringLiteral("kbupdate.exe")).size(), status == 200 && inhalt.size() >= 4 ? 2 : 1);
+        QCOMPARE(server.anfragen.filter(QStringLiteral("kbupdate.exe")).size(),
+                 status == 200 && inhalt.size() >= 4 ? 2 : 1);
 
         // A new window offers nothing until it has checked again.
         w->close();
@@ -251,8 +263,9 @@ private Q_SLOTS:
         QVERIFY(knopf(w, "BDown")->isEnabled());
         d.netz.istOnline = false;
         QTest::mouseClick(knopf(w, "BDown"), Qt::LeftButton);
-        QCOMPARE(d.dialoge.texte(), QStringList{"Für den Download der Installations-Datei muss eine Verbindung "
-                                                "zum Internet bestehen.\r\rIch breche ab."});
+        QCOMPARE(d.dialoge.texte(),
+                 QStringList{"Für den Download der Installations-Datei muss eine Verbindung "
+                             "zum Internet bestehen.\r\rIch breche ab."});
         QCOMPARE(d.netz.abrufe.size(), 2); // only the check's
         QVERIFY(!knopf(w, "BSetup")->isEnabled());
     }
@@ -281,30 +294,37 @@ private Q_SLOTS:
         const QString D = zustand().DatenPfad;
         QStringList erwartet{
             "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die "
-            "Programm-Datei wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update "
+            "Programm-Datei wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das "
+            "Update "
             "manuell durch Doppelklick auf die Datei \"Update.exe\" im Verzeichnis " +
             D + " starten.\r\rSoll fortgefahren werden?"};
         QStringList aufrufe;
         if (antwort == int(Antwort::Nein)) {
-            erwartet << "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell durch "
-                        "Doppelklick auf die Datei \"Update.exe\" im Verzeichnis " +
-                            D +
-                            " starten.\r\rZuvor muss das Programm geschlossen und die Datei \"kugelblick\" im "
-                            "Verzeichnis /opt/Kugel Blick/ gelöscht werden.";
+            erwartet
+                << "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell durch "
+                   "Doppelklick auf die Datei \"Update.exe\" im Verzeichnis " +
+                       D +
+                       " starten.\r\rZuvor muss das Programm geschlossen und die Datei \"kugelblick\" im "
+                       "Verzeichnis /opt/Kugel Blick/ gelöscht werden.";
         } else if (!installerStartet) {
             aufrufe << "datei:" + D + "Update.exe";
-            erwartet << "Update konnte nicht gestartet werden. Bitte schließen Sie das Programm und starten Sie "
-                        "das Update manuell durch Doppelklick auf die Datei \"Update.exe\" im Verzeichnis " +
-                            D + ".";
+            erwartet
+                << "Update konnte nicht gestartet werden. Bitte schließen Sie das Programm und starten Sie "
+                   "das Update manuell durch Doppelklick auf die Datei \"Update.exe\" im Verzeichnis " +
+                       D + ".";
         } else if (!skriptDatei) {
-            aufrufe << "datei:" + D + "Update.exe" << "skriptdatei:" << "sofortBeenden";
+            aufrufe << "datei:" + D + "Update.exe"
+                    << "skriptdatei:"
+                    << "sofortBeenden";
             erwartet << UebergabeNichtMoeglich(
-                d.shell.programm, QStringLiteral("Im Ordner für temporäre Dateien lässt sich keine Datei anlegen."));
+                d.shell.programm,
+                QStringLiteral("Im Ordner für temporäre Dateien lässt sich keine Datei anlegen."));
         } else {
             const QString skript = d.shell.aufrufe.value(1).mid(QStringLiteral("skriptdatei:").size());
             QVERIFY(QFileInfo(skript).fileName().startsWith(QStringLiteral("uis")));
-            aufrufe << "datei:" + D + "Update.exe" << "skriptdatei:" + skript
-                    << "schreibschutz:/opt/Kugel Blick/kugelblick" << "skript:" + skript << "sofortBeenden";
+            aufrufe << "datei:" + D + "Update.exe"
+                    << "skriptdatei:" + skript << "schreibschutz:/opt/Kugel Blick/kugelblick"
+                    << "skript:" + skript << "sofortBeenden";
             Uebergabe u;
             u.programmDatei = QStringLiteral("/opt/Kugel Blick/kugelblick");
             u.programmOrdner = QStringLiteral("/opt/Kugel Blick/");
