@@ -26,9 +26,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # kugelblick_1.7.0.0_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/kugelblick")
-# The shared libraries the binaries link (libqt6widgets6, libqt6help6, libxlsxwriter1, libminizip1,
-# libfreexl1, ...) come from dpkg-shlibdeps; these are loaded at run time and no linker sees them:
-# the Qt Help collection is an SQLite database, windows need a platform plugin, German Qt texts.
+# The packages of the shared libraries the binaries link (libqt6widgets6, libqt6network6,
+# libqt6printsupport6, libqt6help6, libxlsxwriter4, libminizip1, libfreexl1, ...) come from
+# dpkg-shlibdeps. No linker sees these, loaded at run time: the SQLite driver (the help collection
+# is an SQLite database) and Qt's German texts. The X11 platform plugin is part of libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-translations-l10n")
 include(CPack)

@@ -75,8 +75,7 @@ void IniDatei::parse(const QString& text) {
 
 qsizetype IniDatei::abschnittIndex(const QString& abschnitt) const {
     for (qsizetype i = 0; i < m_zeilen.size(); ++i)
-        if (m_zeilen[i].art == Zeile::Abschnitt &&
-            m_zeilen[i].name.compare(abschnitt, Qt::CaseInsensitive) == 0)
+        if (m_zeilen[i].art == Zeile::Abschnitt && m_zeilen[i].name.compare(abschnitt, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -95,8 +94,7 @@ qsizetype IniDatei::eintragIndex(const QString& abschnitt, const QString& schlue
         return -1;
     const qsizetype ende = abschnittEnde(kopf);
     for (qsizetype i = kopf + 1; i < ende; ++i)
-        if (m_zeilen[i].art == Zeile::Eintrag &&
-            m_zeilen[i].name.compare(schluessel, Qt::CaseInsensitive) == 0)
+        if (m_zeilen[i].art == Zeile::Eintrag && m_zeilen[i].name.compare(schluessel, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -113,15 +111,12 @@ QString IniDatei::wertLesen(const QString& roh) {
 QString IniDatei::wertSchreiben(const QString& wert) {
     // Quote only where reading back would otherwise change the value.
     const bool rand = !wert.isEmpty() && (wert.front().isSpace() || wert.back().isSpace());
-    const bool zitat = wert.size() >= 2 &&
-                       (wert.front() == QLatin1Char('"') || wert.front() == QLatin1Char('\'')) &&
+    const bool zitat = wert.size() >= 2 && (wert.front() == QLatin1Char('"') || wert.front() == QLatin1Char('\'')) &&
                        wert.back() == wert.front();
     return (rand || zitat) ? QLatin1Char('"') + wert + QLatin1Char('"') : wert;
 }
 
-bool IniDatei::SectionExists(const QString& abschnitt) const {
-    return abschnittIndex(abschnitt) >= 0;
-}
+bool IniDatei::SectionExists(const QString& abschnitt) const { return abschnittIndex(abschnitt) >= 0; }
 
 bool IniDatei::ValueExists(const QString& abschnitt, const QString& schluessel) const {
     return eintragIndex(abschnitt, schluessel) >= 0;
@@ -139,8 +134,7 @@ QStringList IniDatei::ReadSection(const QString& abschnitt) const {
     return namen;
 }
 
-QString IniDatei::ReadString(const QString& abschnitt, const QString& schluessel,
-                             const QString& vorgabe) const {
+QString IniDatei::ReadString(const QString& abschnitt, const QString& schluessel, const QString& vorgabe) const {
     const qsizetype i = eintragIndex(abschnitt, schluessel);
     return i < 0 ? vorgabe : wertLesen(m_zeilen[i].wert);
 }
@@ -149,8 +143,7 @@ int IniDatei::ReadInteger(const QString& abschnitt, const QString& schluessel, i
     const QString text = ReadString(abschnitt, schluessel, QString()).trimmed();
     bool ok = false;
     int wert = text.toInt(&ok, 10);
-    if (!ok &&
-        (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) || text.startsWith(QLatin1Char('$'))))
+    if (!ok && (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) || text.startsWith(QLatin1Char('$'))))
         wert = text.mid(text.startsWith(QLatin1Char('$')) ? 1 : 2).toInt(&ok, 16);
     return ok ? wert : vorgabe;
 }
@@ -220,9 +213,8 @@ Status IniDatei::speichern() const {
     if (!m_ladeFehler.isEmpty()) {
         if (QFileInfo(m_pfad).isDir())
             return Fehler{SpeicherFehlerText(m_pfad, {})};
-        return Fehler{m_ladeFehler +
-                      QStringLiteral("\r\rDamit ihre übrigen Einstellungen nicht verloren gehen, "
-                                     "speichere ich sie nicht.")};
+        return Fehler{m_ladeFehler + QStringLiteral("\r\rDamit ihre übrigen Einstellungen nicht verloren "
+                                                    "gehen, speichere ich sie nicht.")};
     }
     return DateiSchreibenAtomar(m_pfad, text().toUtf8());
 }

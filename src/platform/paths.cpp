@@ -23,15 +23,13 @@ Pfade pfadeErmitteln() {
     p.tempDatei = mitTrenner(QDir::tempPath()) + QStringLiteral("tmp.tmp");
     // Build tree: beside the program; installed: in <prefix>/share/kugelblick with the data set.
     p.hilfeDatei = p.programmPfad + QStringLiteral("Kugelblick.qhc");
-    if (const QString installiert =
-            QDir::cleanPath(p.programmPfad + QStringLiteral("../share/kugelblick/Kugelblick.qhc"));
-        !QFileInfo::exists(p.hilfeDatei) && QFileInfo::exists(installiert))
+    const QString installiert =
+        QDir::cleanPath(p.programmPfad + QStringLiteral("../share/kugelblick/Kugelblick.qhc"));
+    if (!QFileInfo::exists(p.hilfeDatei) && QFileInfo::exists(installiert))
         p.hilfeDatei = installiert;
-    // Installed layout: <prefix>/bin/kugelblick and <prefix>/share/kugelblick; build tree: <build>/bin and
-    // <build>/data.
+    // Installed layout: <prefix>/bin/kugelblick and <prefix>/share/kugelblick; build tree: <build>/bin and <build>/data.
     const QStringList kandidaten = {p.programmPfad + QStringLiteral("../share/kugelblick/"),
-                                    p.programmPfad + QStringLiteral("../data/"),
-                                    p.programmPfad + QStringLiteral("data/")};
+                                    p.programmPfad + QStringLiteral("../data/"), p.programmPfad + QStringLiteral("data/")};
     // Packagers and tests can point elsewhere.
     const QString vorgabe = qEnvironmentVariable("KUGELBLICK_DATENSATZ");
     if (!vorgabe.isEmpty() && QDir(vorgabe).exists()) {

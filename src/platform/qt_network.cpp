@@ -14,22 +14,22 @@ namespace {
 
 // Qt's texts are English and name no cause a player understands; these say what happened.
 QString fehlerText(const QNetworkReply& antwort) {
-    const QString server =
-        antwort.url().host().isEmpty() ? antwort.url().toDisplayString() : antwort.url().host();
+    const QUrl& url = antwort.url();
+    const QString server = url.host().isEmpty() ? url.toDisplayString() : url.host();
     switch (antwort.error()) {
     case QNetworkReply::ConnectionRefusedError:
         return QStringLiteral("Der Server \"%1\" hat die Verbindung abgelehnt.").arg(server);
     case QNetworkReply::HostNotFoundError:
         return QStringLiteral("Der Server \"%1\" wurde nicht gefunden.").arg(server);
+    // OperationCanceled is the transfer timeout here: a cancel by the user is told apart before.
     case QNetworkReply::TimeoutError:
-    case QNetworkReply::OperationCanceledError: // the transfer timeout; a cancel by the user is told apart
-                                                // before
+    case QNetworkReply::OperationCanceledError:
         return QStringLiteral("Der Server \"%1\" antwortet nicht.").arg(server);
     case QNetworkReply::RemoteHostClosedError:
         return QStringLiteral("Der Server \"%1\" hat die Verbindung vorzeitig beendet.").arg(server);
     case QNetworkReply::ContentNotFoundError:
         return QStringLiteral("Die Datei \"%1\" gibt es auf dem Server nicht (Fehler 404).")
-            .arg(antwort.url().fileName());
+            .arg(url.fileName());
     case QNetworkReply::SslHandshakeFailedError:
         return QStringLiteral("Die sichere Verbindung zum Server \"%1\" kam nicht zustande.").arg(server);
     case QNetworkReply::ProxyConnectionRefusedError:
@@ -51,8 +51,7 @@ class QtAbruf final : public Abruf {
 public:
     QtAbruf(QNetworkAccessManager& nam, const QUrl& url, int zeitlimit) {
         QNetworkRequest anfrage(url);
-        anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                             QNetworkRequest::NoLessSafeRedirectPolicy);
+        anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
         anfrage.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
         anfrage.setTransferTimeout(zeitlimit);
         m_antwort = nam.get(anfrage);
@@ -97,9 +96,7 @@ bool QtNetwork::online() const {
     return info->reachability() == QNetworkInformation::Reachability::Online;
 }
 
-Abruf* QtNetwork::holen(const QUrl& url) {
-    return new QtAbruf(*m_nam, url, m_zeitlimit);
-}
+Abruf* QtNetwork::holen(const QUrl& url) { return new QtAbruf(*m_nam, url, m_zeitlimit); }
 
 void QtNetwork::cacheLeeren() {
     m_nam->clearAccessCache();
@@ -110,9 +107,7 @@ void QtNetwork::cacheLeeren() {
 StdRandom::StdRandom()
     : m_engine(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) ^ std::random_device{}()) {}
 
-std::uint64_t StdRandom::saat() {
-    return m_engine();
-}
+std::uint64_t StdRandom::saat() { return m_engine(); }
 
 std::uint32_t StdRandom::zahl(std::uint32_t grenze) {
     return std::uniform_int_distribution<std::uint32_t>(0, grenze - 1)(m_engine);

@@ -57,9 +57,8 @@ void DateiDownload::holen(void (DateiDownload::*weiter)()) {
         // Announced or received: a body this large is no file of ours, and memory is finite.
         if (empfangen > m_hoechstGroesse || gesamt > m_hoechstGroesse) {
             abbrechen();
-            beenden(
-                Ergebnis::Gescheitert,
-                QStringLiteral("Die Antwort des Servers ist größer als %1 MB.").arg(m_hoechstGroesse >> 20));
+            const QString text = QStringLiteral("Die Antwort des Servers ist größer als %1 MB.");
+            beenden(Ergebnis::Gescheitert, text.arg(m_hoechstGroesse >> 20));
             return;
         }
         Q_EMIT fortschritt(empfangen, gesamt);
