@@ -1,7 +1,9 @@
 #include "ini_file.h"
 
+#include "file_errors.h"
 #include "record_file.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace kb {
@@ -208,8 +210,12 @@ QString IniDatei::text() const {
 
 Status IniDatei::speichern() const {
     // Never replace a file we could not read with the few keys we know.
-    if (!m_ladeFehler.isEmpty())
-        return Fehler{m_ladeFehler};
+    if (!m_ladeFehler.isEmpty()) {
+        if (QFileInfo(m_pfad).isDir())
+            return Fehler{SpeicherFehlerText(m_pfad, {})};
+        return Fehler{m_ladeFehler + QStringLiteral("\r\rDamit ihre übrigen Einstellungen nicht verloren "
+                                                    "gehen, speichere ich sie nicht.")};
+    }
     return DateiSchreibenAtomar(m_pfad, text().toUtf8());
 }
 

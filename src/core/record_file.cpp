@@ -1,6 +1,10 @@
 #include "record_file.h"
 
+#include "file_errors.h"
+
 #include <QDir>
+
+#include <cerrno>
 
 namespace kb {
 
@@ -9,26 +13,25 @@ Result<DateiInhalt> DateiLesen(const QString& pfad) {
     if (!f.exists())
         return DateiInhalt{};
     if (!f.open(QIODevice::ReadOnly))
-        return Fehler{QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\r\r%2")
-                          .arg(QDir::toNativeSeparators(pfad), f.errorString())};
+        return Fehler{LeseFehlerText(pfad, f.errorString())};
     DateiInhalt inhalt{true, f.readAll()};
     if (f.error() != QFileDevice::NoError)
-        return Fehler{QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\r\r%2")
-                          .arg(QDir::toNativeSeparators(pfad), f.errorString())};
+        return Fehler{LeseFehlerText(pfad, f.errorString())};
     return inhalt;
 }
 
 Status DateiSchreibenAtomar(const QString& pfad, const QByteArray& daten) {
     QSaveFile f(pfad);
-    const auto fehler = [&] {
-        return Fehler{QStringLiteral("Die Datei \"%1\" kann nicht gespeichert werden.\r\r%2")
-                          .arg(QDir::toNativeSeparators(pfad), f.errorString())};
+    const auto fehler = [&](int fehlerNummer = 0) {
+        return Fehler{SpeicherFehlerText(pfad, f.errorString(), fehlerNummer)};
     };
     if (!f.open(QIODevice::WriteOnly))
         return fehler();
     // QSaveFile buffers; a failed flush (disk full) is not remembered by commit(), so check it here.
+    // After a short write Qt keeps no reason; errno still holds it.
+    errno = 0;
     if (f.write(daten) != daten.size() || !f.flush()) {
-        const Fehler e = fehler();
+        const Fehler e = fehler(errno);
         f.cancelWriting();
         return e;
     }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace kb {
@@ -20,7 +21,12 @@ Pfade pfadeErmitteln() {
     p.datenPfad = mitTrenner(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) +
                   QStringLiteral("Kugelblick/");
     p.tempDatei = mitTrenner(QDir::tempPath()) + QStringLiteral("tmp.tmp");
+    // Build tree: beside the program; installed: in <prefix>/share/kugelblick with the data set.
     p.hilfeDatei = p.programmPfad + QStringLiteral("Kugelblick.qhc");
+    const QString installiert =
+        QDir::cleanPath(p.programmPfad + QStringLiteral("../share/kugelblick/Kugelblick.qhc"));
+    if (!QFileInfo::exists(p.hilfeDatei) && QFileInfo::exists(installiert))
+        p.hilfeDatei = installiert;
     // Installed layout: <prefix>/bin/kugelblick and <prefix>/share/kugelblick; build tree: <build>/bin and <build>/data.
     const QStringList kandidaten = {p.programmPfad + QStringLiteral("../share/kugelblick/"),
                                     p.programmPfad + QStringLiteral("../data/"), p.programmPfad + QStringLiteral("data/")};

@@ -60,9 +60,12 @@ public:
     bool online() const override;
     Abruf* holen(const QUrl& url) override;
     void cacheLeeren() override;
+    // A request that receives nothing for this long ends with an error.
+    void zeitlimitSetzen(int millisekunden) { m_zeitlimit = millisekunden; }
 
 private:
     std::unique_ptr<QNetworkAccessManager> m_nam;
+    int m_zeitlimit = 60000;
 };
 
 class StdRandom final : public Random {

@@ -1,5 +1,6 @@
 #include "row_export.h"
 
+#include "core/file_errors.h"
 #include "core/money.h"
 
 #include <QDir>
@@ -89,10 +90,7 @@ QByteArray CSVText(const ZellenTabelle& t) {
 
 Status CSVSchreiben(const ZellenTabelle& t, const QString& pfad) {
     QSaveFile f(pfad);
-    const auto fehler = [&] {
-        return Fehler{QStringLiteral("Die Datei \"%1\" kann nicht gespeichert werden.\r\r%2")
-                          .arg(QDir::toNativeSeparators(pfad), f.errorString())};
-    };
+    const auto fehler = [&] { return Fehler{SpeicherFehlerText(pfad, f.errorString())}; };
     if (!f.open(QIODevice::WriteOnly))
         return fehler();
     const int spalten = csvSpalten(t);

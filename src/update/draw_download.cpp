@@ -14,6 +14,8 @@ GZDownload::GZDownload(Dienste& dienste, QObject* eltern)
     : QObject(eltern), m_dienste(dienste), m_download(*dienste.netz) {
     connect(&m_download, &DateiDownload::fortschritt, this, &GZDownload::fortschritt);
     connect(&m_download, &DateiDownload::fertig, this, &GZDownload::downloadFertig);
+    // A million draws; the real history is a few ten thousand bytes.
+    m_download.hoechstGroesseSetzen(qint64(16) << 20);
 }
 
 GZDownload::~GZDownload() {

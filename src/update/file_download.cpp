@@ -1,5 +1,7 @@
 #include "file_download.h"
 
+#include "core/file_errors.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,7 +53,16 @@ void DateiDownload::starten(const QUrl& url, const QString& ziel, const QString&
 
 void DateiDownload::holen(void (DateiDownload::*weiter)()) {
     m_abruf = m_netz.holen(m_url);
-    connect(m_abruf, &Abruf::fortschritt, this, &DateiDownload::fortschritt);
+    connect(m_abruf, &Abruf::fortschritt, this, [this](qint64 empfangen, qint64 gesamt) {
+        // Announced or received: a body this large is no file of ours, and memory is finite.
+        if (empfangen > m_hoechstGroesse || gesamt > m_hoechstGroesse) {
+            abbrechen();
+            const QString text = QStringLiteral("Die Antwort des Servers ist größer als %1 MB.");
+            beenden(Ergebnis::Gescheitert, text.arg(m_hoechstGroesse >> 20));
+            return;
+        }
+        Q_EMIT fortschritt(empfangen, gesamt);
+    });
     connect(m_abruf, &Abruf::fertig, this, [this, weiter] {
         m_daten = m_abruf->ok() ? m_abruf->daten() : QByteArray();
         const QString fehler = m_abruf->fehler();
@@ -68,7 +79,7 @@ void DateiDownload::holen(void (DateiDownload::*weiter)()) {
 void DateiDownload::ersterAbrufFertig() {
     QFile temp(m_temp);
     if (!temp.open(QIODevice::WriteOnly) || !inStueckenSchreiben(temp, m_daten)) {
-        beenden(Ergebnis::Dateifehler, schreibFehler(m_temp, temp.errorString()));
+        beenden(Ergebnis::Dateifehler, SpeicherFehlerText(m_temp, temp.errorString()));
         return;
     }
     temp.close();
@@ -94,7 +105,7 @@ void DateiDownload::zweiterAbrufFertig() {
     if (!ziel.open(QIODevice::WriteOnly) || !inStueckenSchreiben(ziel, m_daten) || !ziel.commit()) {
         const QString grund = ziel.errorString();
         ziel.cancelWriting();
-        beenden(Ergebnis::Dateifehler, schreibFehler(m_ziel, grund));
+        beenden(Ergebnis::Dateifehler, SpeicherFehlerText(m_ziel, grund));
         return;
     }
     beenden(Ergebnis::Geschrieben, {});

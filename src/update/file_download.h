@@ -26,6 +26,9 @@ public:
     static constexpr qint64 MindestGroesse = 4;
     static constexpr qint64 Stueck = 1024;
 
+    // The whole answer is held in memory; anything larger ends the download at once.
+    static constexpr qint64 StandardHoechstGroesse = qint64(256) << 20;
+
     explicit DateiDownload(Network& netz, QObject* eltern = nullptr);
     ~DateiDownload() override;
 
@@ -34,6 +37,7 @@ public:
     // Stops a running download without a fertig() signal; the destination stays untouched.
     void abbrechen();
     bool laeuft() const { return !m_abruf.isNull(); }
+    void hoechstGroesseSetzen(qint64 bytes) { m_hoechstGroesse = bytes; }
 
 Q_SIGNALS:
     void fortschritt(qint64 empfangen, qint64 gesamt);
@@ -52,6 +56,7 @@ private:
     Pruefung m_pruefung;
     QPointer<Abruf> m_abruf;
     QByteArray m_daten;
+    qint64 m_hoechstGroesse = StandardHoechstGroesse;
 };
 
 } // namespace kb

@@ -8,6 +8,9 @@
 #include <QTcpSocket>
 #include <QUrl>
 
+#include <algorithm>
+#include <memory>
+
 // A tiny HTTP/1.1 server on 127.0.0.1 for download tests: answers GET requests by path
 // from a script; successive requests for a path take successive answers, the last repeats.
 class TestHttpServer {
@@ -15,6 +18,11 @@ public:
     struct Antwort {
         int status = 200;
         QByteArray body;
+        // Faults: no answer at all; Content-Length other than the body's (-1 the body's, -2 none:
+        // the closed connection ends the body); zero bytes streamed after the body.
+        bool stumm = false;
+        qint64 laengeAngabe = -1;
+        qint64 nachschub = 0;
     };
 
     bool starten() {
@@ -33,6 +41,7 @@ public:
 
     QHash<QString, QList<Antwort>> antworten;
     QStringList anfragen; // "GET /downloads/GZ.649"
+    qint64 gesendet = 0;  // bytes of streamed bodies written so far
 
 private:
     void lesen(QTcpSocket* s) {
@@ -50,12 +59,33 @@ private:
         Antwort a{404, QByteArray("<html><body>Not Found</body></html>")};
         if (const auto it = antworten.constFind(pfad); it != antworten.constEnd() && !it->isEmpty())
             a = it->value(std::min<int>(nummer, static_cast<int>(it->size()) - 1));
-        QByteArray antwort = "HTTP/1.1 " + QByteArray::number(a.status) +
-                             (a.status == 200 ? " OK" : " Fehler") +
-                             "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-                             QByteArray::number(a.body.size()) + "\r\nConnection: close\r\n\r\n" + a.body;
+        if (a.stumm)
+            return;
+        const qint64 laenge = a.laengeAngabe == -1 ? a.body.size() : a.laengeAngabe;
+        QByteArray antwort =
+            "HTTP/1.1 " + QByteArray::number(a.status) + (a.status == 200 ? " OK" : " Fehler") +
+            "\r\nContent-Type: application/octet-stream\r\n" +
+            (laenge >= 0 ? "Content-Length: " + QByteArray::number(laenge) + "\r\n" : QByteArray()) +
+            "Connection: close\r\n\r\n" + a.body;
         s->write(antwort);
-        s->disconnectFromHost();
+        if (a.nachschub <= 0) {
+            s->disconnectFromHost();
+            return;
+        }
+        // Streams as fast as the client takes it, until all is sent or the client hangs up.
+        auto rest = std::make_shared<qint64>(a.nachschub);
+        const auto nachlegen = [this, s, rest] {
+            while (*rest > 0 && s->bytesToWrite() < (qint64(1) << 18)) {
+                const qint64 n = std::min<qint64>(*rest, qint64(1) << 16);
+                s->write(QByteArray(n, '\0'));
+                *rest -= n;
+                gesendet += n;
+            }
+            if (*rest == 0 && s->bytesToWrite() == 0)
+                s->disconnectFromHost();
+        };
+        QObject::connect(s, &QTcpSocket::bytesWritten, s, nachlegen);
+        nachlegen();
     }
 
     QTcpServer m_server;
