@@ -23,7 +23,8 @@ Result<QByteArray> VorhandeneDateiLesen(const QString& pfad) {
     if (!inhalt.ok())
         return Fehler{inhalt.fehler()};
     if (!inhalt->vorhanden)
-        return Fehler{QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(QDir::toNativeSeparators(pfad))};
+        return Fehler{
+            QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(QDir::toNativeSeparators(pfad))};
     return std::move(inhalt).wert().daten;
 }
 

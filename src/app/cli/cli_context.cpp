@@ -15,9 +15,13 @@
 
 namespace kb::cli {
 
-void abgelehnt(const QString& text) { throw Abbruch{ExitAbgelehnt, text}; }
+void abgelehnt(const QString& text) {
+    throw Abbruch{ExitAbgelehnt, text};
+}
 
-void falscherAufruf(const QString& text) { throw Abbruch{ExitAufruf, text}; }
+void falscherAufruf(const QString& text) {
+    throw Abbruch{ExitAufruf, text};
+}
 
 QString MeldungAlsText(const QString& text) {
     QString t = text;
@@ -50,7 +54,9 @@ Kontext::Kontext(Format format, QString datenPfad, QTextStream& aus, QTextStream
         m_datenPfad += QLatin1Char('/');
 }
 
-void Kontext::zeile(const QString& text) { m_aus << text << '\n'; }
+void Kontext::zeile(const QString& text) {
+    m_aus << text << '\n';
+}
 
 void Kontext::hinweis(const QString& text) {
     m_aus.flush();
@@ -78,9 +84,13 @@ QString Kontext::datum(TDate d) const {
     return csv() ? zuQDate(d).toString(Qt::ISODate) : DatumText(d, m_deutsch);
 }
 
-QString Kontext::betrag(Geld g) const { return GeldText(g, csv() ? QLocale::c() : m_deutsch); }
+QString Kontext::betrag(Geld g) const {
+    return GeldText(g, csv() ? QLocale::c() : m_deutsch);
+}
 
-QString Kontext::zahl(qint64 n) const { return csv() ? QString::number(n) : ZahlText(n, m_deutsch); }
+QString Kontext::zahl(qint64 n) const {
+    return csv() ? QString::number(n) : ZahlText(n, m_deutsch);
+}
 
 Tabelle::Tabelle(Kontext& k, QVector<Spalte> spalten, bool streamen)
     : m_k(k), m_spalten(std::move(spalten)), m_streamen(streamen || k.csv()) {
@@ -93,7 +103,9 @@ Tabelle::Tabelle(Kontext& k, QVector<Spalte> spalten, bool streamen)
     }
 }
 
-Tabelle::~Tabelle() { ende(); }
+Tabelle::~Tabelle() {
+    ende();
+}
 
 void Tabelle::zeile(const QStringList& zellen) {
     if (m_streamen)
@@ -215,7 +227,8 @@ void TippzahlenPruefen(const QVector<QVector<int>>& listen) {
     for (const QVector<int>& liste : listen)
         for (const int z : liste) {
             if (z < 1 || z > MaxZahl)
-                abgelehnt(QStringLiteral("Die Zahl %1 ist keine Lottozahl; es gibt nur die Zahlen 1 bis 49.").arg(z));
+                abgelehnt(QStringLiteral("Die Zahl %1 ist keine Lottozahl; es gibt nur die Zahlen 1 bis 49.")
+                              .arg(z));
             if (gesehen.enthaelt(z))
                 abgelehnt(QStringLiteral("Die Zahl %1 ist mehr als einmal angegeben.").arg(z));
             gesehen.hinzu(z);
@@ -228,7 +241,8 @@ int GanzzahlOption(const QCommandLineParser& p, const QString& name, int von, in
     if (!z)
         falscherAufruf(KonvertierungsFehler(text) + QStringLiteral(" (--%1)").arg(name));
     if (*z < von || *z > bis)
-        falscherAufruf(QStringLiteral("--%1 erlaubt %2 bis %3, nicht %4.").arg(name).arg(von).arg(bis).arg(*z));
+        falscherAufruf(
+            QStringLiteral("--%1 erlaubt %2 bis %3, nicht %4.").arg(name).arg(von).arg(bis).arg(*z));
     return *z;
 }
 
@@ -251,7 +265,8 @@ void ReihenAusgeben(Kontext& k, const ZellenTabelle& tabelle) {
 void AusgabeEndungPruefen(const QString& pfad) {
     const QString endung = QFileInfo(pfad).suffix().toLower();
     if (endung != NormalscheinEndung && endung != QLatin1String("csv"))
-        falscherAufruf(QStringLiteral("Die Ausgabedatei \"%1\" muss auf .nkb (Spielschein) oder .csv enden.").arg(pfad));
+        falscherAufruf(
+            QStringLiteral("Die Ausgabedatei \"%1\" muss auf .nkb (Spielschein) oder .csv enden.").arg(pfad));
 }
 
 void ReihenSpeichern(Kontext& k, const ZellenTabelle& tabelle, const QString& pfad, int sz) {

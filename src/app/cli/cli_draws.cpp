@@ -111,8 +111,8 @@ void ergebnisAusgeben(Kontext& k, const QString& pfad, const AuswertungsSchein& 
         QStringList zellen{ziehung.SDatum};
         if (schein.system)
             zellen += {feldNr, schein.felder.value(feld).name};
-        zellen += {QString::number(z.reihe), KlassenTexte[z.klasse], QString::number(z.klasse),
-                   k.betrag(z.betrag)};
+        zellen +=
+            {QString::number(z.reihe), KlassenTexte[z.klasse], QString::number(z.klasse), k.betrag(z.betrag)};
         zeilen.append(zellen);
     }
     if (csv)
@@ -162,14 +162,13 @@ int auswerten(Kontext& k, const Aufruf& a) {
 
     std::unique_ptr<Tabelle> csv;
     if (k.csv())
-        csv = std::make_unique<Tabelle>(
-            k, QVector<Spalte>{{{}, QStringLiteral("datei")},
-                               {{}, QStringLiteral("datum")},
-                               {{}, QStringLiteral("feld")},
-                               {{}, QStringLiteral("reihe")},
-                               {{}, QStringLiteral("richtige")},
-                               {{}, QStringLiteral("klasse")},
-                               {{}, QStringLiteral("gewinn")}});
+        csv = std::make_unique<Tabelle>(k, QVector<Spalte>{{{}, QStringLiteral("datei")},
+                                                           {{}, QStringLiteral("datum")},
+                                                           {{}, QStringLiteral("feld")},
+                                                           {{}, QStringLiteral("reihe")},
+                                                           {{}, QStringLiteral("richtige")},
+                                                           {{}, QStringLiteral("klasse")},
+                                                           {{}, QStringLiteral("gewinn")}});
     int status = ExitOk;
     bool ersterSchein = true;
     for (const QString& pfad : a.argumente) {
@@ -198,8 +197,10 @@ void ZiehungsBefehle(QVector<Befehl>& b) {
     QList<QCommandLineOption> optionen = ZeitraumOptionen();
     optionen.append({QStringLiteral("tage"), QStringLiteral("Ziehungstage: beide (Vorgabe), sa oder mi."),
                      QStringLiteral("TAGE")});
-    b.append({QStringLiteral("auswerten"), QStringLiteral("DATEI... [--von DATUM] [--bis DATUM] [--tage beide|sa|mi]"),
-              QStringLiteral("Wertet Normal- und Systemscheine aus wie ein Schein-Tab (Vorgabe: die neueste Ziehung)."),
+    b.append({QStringLiteral("auswerten"),
+              QStringLiteral("DATEI... [--von DATUM] [--bis DATUM] [--tage beide|sa|mi]"),
+              QStringLiteral(
+                  "Wertet Normal- und Systemscheine aus wie ein Schein-Tab (Vorgabe: die neueste Ziehung)."),
               optionen, 1, -1, &auswerten});
 }
 

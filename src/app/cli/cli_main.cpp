@@ -92,7 +92,8 @@ QString parserFehler(const QCommandLineParser& p) {
     const QStringList unbekannt = p.unknownOptionNames();
     if (!unbekannt.isEmpty()) {
         const QString& n = unbekannt.constFirst();
-        return QStringLiteral("Unbekannte Option \"%1%2\".").arg(n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), n);
+        return QStringLiteral("Unbekannte Option \"%1%2\".")
+            .arg(n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), n);
     }
     const QString fehler = p.errorText();
     static const QRegularExpression zitat(QStringLiteral("'([^']*)'"));

@@ -14,26 +14,30 @@ namespace kb::cli {
 namespace {
 
 QCommandLineOption ausgabeOption() {
-    return {QStringLiteral("ausgabe"),
-            QStringLiteral("Schreibt die Reihen in eine Datei: .nkb (Spielschein) oder .csv, nach der Endung."),
-            QStringLiteral("DATEI")};
+    return {
+        QStringLiteral("ausgabe"),
+        QStringLiteral("Schreibt die Reihen in eine Datei: .nkb (Spielschein) oder .csv, nach der Endung."),
+        QStringLiteral("DATEI")};
 }
 
 int zufall(Kontext& k, const Aufruf& a) {
     if (a.p.isSet(QStringLiteral("ausgabe")))
         AusgabeEndungPruefen(a.p.value(QStringLiteral("ausgabe")));
-    const std::pair<ZufallsGruppe, QString> gruppen[] = {{ZufallsGruppe::Bankzahlen, QStringLiteral("bankzahlen")},
-                                                        {ZufallsGruppe::Quotenkiller, QStringLiteral("quotenkiller")},
-                                                        {ZufallsGruppe::Favoriten, QStringLiteral("favoriten")}};
+    const std::pair<ZufallsGruppe, QString> gruppen[] = {
+        {ZufallsGruppe::Bankzahlen, QStringLiteral("bankzahlen")},
+        {ZufallsGruppe::Quotenkiller, QStringLiteral("quotenkiller")},
+        {ZufallsGruppe::Favoriten, QStringLiteral("favoriten")}};
     QVector<QVector<int>> listen;
     for (const auto& [gruppe, name] : gruppen)
-        listen.append(a.p.isSet(name) ? ZahlenListeLesen(a.p.value(name), QStringLiteral("--") + name) : QVector<int>{});
+        listen.append(a.p.isSet(name) ? ZahlenListeLesen(a.p.value(name), QStringLiteral("--") + name)
+                                      : QVector<int>{});
     std::uint64_t saat = 0;
     if (a.p.isSet(QStringLiteral("seed"))) {
         bool ok = false;
         saat = a.p.value(QStringLiteral("seed")).toULongLong(&ok);
         if (!ok)
-            falscherAufruf(KonvertierungsFehler(a.p.value(QStringLiteral("seed"))) + QStringLiteral(" (--seed)"));
+            falscherAufruf(KonvertierungsFehler(a.p.value(QStringLiteral("seed"))) +
+                           QStringLiteral(" (--seed)"));
     } else {
         std::random_device zufall;
         saat = (static_cast<std::uint64_t>(zufall()) << 32) ^ zufall();
@@ -66,7 +70,8 @@ int importText(Kontext& k, const Aufruf& a) {
     const QString ausgabe = a.p.value(QStringLiteral("ausgabe"));
     if (!ausgabe.isEmpty())
         AusgabeEndungPruefen(ausgabe);
-    const int sz = a.p.isSet(QStringLiteral("superzahl")) ? GanzzahlOption(a.p, QStringLiteral("superzahl"), 0, 9) : -1;
+    const int sz =
+        a.p.isSet(QStringLiteral("superzahl")) ? GanzzahlOption(a.p, QStringLiteral("superzahl"), 0, 9) : -1;
     std::optional<LeerzeichenWahl> wahl;
     if (a.p.isSet(QStringLiteral("leerzeichen"))) {
         const QString w = a.p.value(QStringLiteral("leerzeichen"));
@@ -75,7 +80,8 @@ int importText(Kontext& k, const Aufruf& a) {
         else if (w == QLatin1String("loeschen"))
             wahl = LeerzeichenWahl::Entfernen;
         else
-            falscherAufruf(QStringLiteral("--leerzeichen erlaubt trennen oder loeschen, nicht \"%1\".").arg(w));
+            falscherAufruf(
+                QStringLiteral("--leerzeichen erlaubt trennen oder loeschen, nicht \"%1\".").arg(w));
     }
     const Result<QByteArray> daten = VorhandeneDateiLesen(a.argumente.constFirst());
     if (!daten)
@@ -106,19 +112,22 @@ int importText(Kontext& k, const Aufruf& a) {
 } // namespace
 
 void ReihenBefehle(QVector<Befehl>& b) {
-    b.append({QStringLiteral("zufall"),
-              QStringLiteral("--anzahl N [--bankzahlen L] [--quotenkiller L] [--favoriten L] [--seed S] "
-                             "[--ausgabe DATEI]"),
-              QStringLiteral("Zufallstipps mit den Regeln und Meldungen des Zufallsgenerators."),
-              {{QStringLiteral("anzahl"), QStringLiteral("Gewünschte Anzahl Tippreihen."), QStringLiteral("N")},
-               {QStringLiteral("bankzahlen"), QStringLiteral("Zahlen in jeder Reihe (höchstens fünf)."),
-                QStringLiteral("L")},
-               {QStringLiteral("quotenkiller"), QStringLiteral("Zahlen in keiner Reihe."), QStringLiteral("L")},
-               {QStringLiteral("favoriten"), QStringLiteral("Zahlen mit doppelter Chance."), QStringLiteral("L")},
-               {QStringLiteral("seed"), QStringLiteral("Startwert des Zufalls: gleiche Werte, gleiche Reihen."),
-                QStringLiteral("S")},
-               ausgabeOption()},
-              0, 0, &zufall});
+    b.append(
+        {QStringLiteral("zufall"),
+         QStringLiteral("--anzahl N [--bankzahlen L] [--quotenkiller L] [--favoriten L] [--seed S] "
+                        "[--ausgabe DATEI]"),
+         QStringLiteral("Zufallstipps mit den Regeln und Meldungen des Zufallsgenerators."),
+         {{QStringLiteral("anzahl"), QStringLiteral("Gewünschte Anzahl Tippreihen."), QStringLiteral("N")},
+          {QStringLiteral("bankzahlen"), QStringLiteral("Zahlen in jeder Reihe (höchstens fünf)."),
+           QStringLiteral("L")},
+          {QStringLiteral("quotenkiller"), QStringLiteral("Zahlen in keiner Reihe."), QStringLiteral("L")},
+          {QStringLiteral("favoriten"), QStringLiteral("Zahlen mit doppelter Chance."), QStringLiteral("L")},
+          {QStringLiteral("seed"), QStringLiteral("Startwert des Zufalls: gleiche Werte, gleiche Reihen."),
+           QStringLiteral("S")},
+          ausgabeOption()},
+         0,
+         0,
+         &zufall});
     b.append({QStringLiteral("import-text"),
               QStringLiteral("DATEI [--ausgabe DATEI.nkb] [--superzahl Z] [--leerzeichen trennen|loeschen]"),
               QStringLiteral("Die Textübertragung der Normalschein-Eingabe: eine Reihe je Zeile."),
@@ -128,7 +137,9 @@ void ReihenBefehle(QVector<Befehl>& b) {
                {QStringLiteral("leerzeichen"),
                 QStringLiteral("Antwort auf die Frage nach Leerzeichen: trennen (Ja) oder loeschen (Nein)."),
                 QStringLiteral("WAHL")}},
-              1, 1, &importText});
+              1,
+              1,
+              &importText});
 }
 
 } // namespace kb::cli

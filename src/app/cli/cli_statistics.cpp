@@ -37,13 +37,14 @@ void auswahlTreffen(Kontext& k, const Aufruf& a, Auswahl& w) {
         abgelehnt(QStringLiteral("Im gewählten Zeitraum liegt keine Ziehung dieser Kategorie."));
     if (!k.csv())
         k.zeile(QStringLiteral("%1, %2 bis %3: %4 Ziehungen")
-                    .arg(KategorieTitel(w.kategorie), k.datum(liste[w.von].datum), k.datum(liste[w.bis].datum),
-                         k.zahl(w.bis - w.von + 1)));
+                    .arg(KategorieTitel(w.kategorie), k.datum(liste[w.von].datum),
+                         k.datum(liste[w.bis].datum), k.zahl(w.bis - w.von + 1)));
 }
 
 void haeufigkeit(Kontext& k, Auswahl& w) {
     const Zahlenzaehler anzahl = TeilStatistik(w.s, w.von, w.bis, w.kategorie);
-    Tabelle t(k, {{QStringLiteral("Zahl"), QStringLiteral("zahl")}, {QStringLiteral("Anzahl"), QStringLiteral("anzahl")}});
+    Tabelle t(k, {{QStringLiteral("Zahl"), QStringLiteral("zahl")},
+                  {QStringLiteral("Anzahl"), QStringLiteral("anzahl")}});
     for (int n = 1; n <= MaxZahl; ++n)
         t.zeile({QString::number(n), QString::number(anzahl[static_cast<std::size_t>(n - 1)])});
 }
@@ -58,10 +59,10 @@ void ausgeblieben(Kontext& k, const Auswahl& w) {
 
 void favoriten(Kontext& k, const Auswahl& w, int groesse) {
     const KombiTabelle& tabelle = KombiTabelleFuer(groesse);
-    const KombiFavoriten f = KombinationenFavoriten(
-        tabelle, w.s.mengen[static_cast<std::size_t>(w.kategorie)], w.von, w.bis);
-    const std::pair<QString, const QVector<KombiPlatz>*> listen[] = {{QStringLiteral("haeufigste"), &f.haeufigste},
-                                                                      {QStringLiteral("seltenste"), &f.seltenste}};
+    const KombiFavoriten f =
+        KombinationenFavoriten(tabelle, w.s.mengen[static_cast<std::size_t>(w.kategorie)], w.von, w.bis);
+    const std::pair<QString, const QVector<KombiPlatz>*> listen[] = {
+        {QStringLiteral("haeufigste"), &f.haeufigste}, {QStringLiteral("seltenste"), &f.seltenste}};
     if (k.csv()) {
         Tabelle t(k, {{{}, QStringLiteral("liste")},
                       {{}, QStringLiteral("rang")},
@@ -69,7 +70,8 @@ void favoriten(Kontext& k, const Auswahl& w, int groesse) {
                       {{}, QStringLiteral("anzahl")}});
         for (const auto& [name, liste] : listen)
             for (qsizetype i = 0; i < liste->size(); ++i)
-                t.zeile({name, QString::number(i + 1), tabelle.text((*liste)[i].index).replace(QLatin1Char(','), QLatin1Char('-')),
+                t.zeile({name, QString::number(i + 1),
+                         tabelle.text((*liste)[i].index).replace(QLatin1Char(','), QLatin1Char('-')),
                          QString::number((*liste)[i].anzahl)});
         return;
     }
@@ -78,25 +80,36 @@ void favoriten(Kontext& k, const Auswahl& w, int groesse) {
         k.zeile((name == QLatin1String("haeufigste") ? QStringLiteral("Die häufigsten %1er")
                                                      : QStringLiteral("Die seltensten %1er"))
                     .arg(groesse));
-        Tabelle t(k, {{QStringLiteral("Rang"), {}}, {QStringLiteral("Kombi"), {}, false}, {QStringLiteral("Anz."), {}}});
+        Tabelle t(k, {{QStringLiteral("Rang"), {}},
+                      {QStringLiteral("Kombi"), {}, false},
+                      {QStringLiteral("Anz."), {}}});
         for (qsizetype i = 0; i < liste->size(); ++i)
-            t.zeile({QString::number(i + 1), tabelle.text((*liste)[i].index), QString::number((*liste)[i].anzahl)});
+            t.zeile({QString::number(i + 1), tabelle.text((*liste)[i].index),
+                     QString::number((*liste)[i].anzahl)});
     }
 }
 
 int statistik(Kontext& k, const Aufruf& a) {
     const QString art = a.argumente.constFirst();
-    const QStringList arten = {QStringLiteral("haeufigkeit"), QStringLiteral("ausgeblieben"), QStringLiteral("paare"),
-                               QStringLiteral("tripel"), QStringLiteral("quadrupel")};
+    const QStringList arten = {QStringLiteral("haeufigkeit"), QStringLiteral("ausgeblieben"),
+                               QStringLiteral("paare"), QStringLiteral("tripel"),
+                               QStringLiteral("quadrupel")};
     const qsizetype welche = arten.indexOf(art);
     if (welche < 0)
-        falscherAufruf(QStringLiteral("Unbekannte Statistik \"%1\"; möglich sind %2.").arg(art, arten.join(QStringLiteral(", "))));
+        falscherAufruf(QStringLiteral("Unbekannte Statistik \"%1\"; möglich sind %2.")
+                           .arg(art, arten.join(QStringLiteral(", "))));
     Auswahl w;
     auswahlTreffen(k, a, w);
     switch (welche) {
-    case 0: haeufigkeit(k, w); break;
-    case 1: ausgeblieben(k, w); break;
-    default: favoriten(k, w, static_cast<int>(welche)); break;
+    case 0:
+        haeufigkeit(k, w);
+        break;
+    case 1:
+        ausgeblieben(k, w);
+        break;
+    default:
+        favoriten(k, w, static_cast<int>(welche));
+        break;
     }
     return ExitOk;
 }
@@ -135,13 +148,15 @@ int suche(Kontext& k, const Aufruf& a) {
 } // namespace
 
 void StatistikBefehle(QVector<Befehl>& b) {
-    b.append({QStringLiteral("statistik"),
-              QStringLiteral("haeufigkeit|ausgeblieben|paare|tripel|quadrupel [--kategorie 0|1|2] [--von DATUM] "
-                             "[--bis DATUM]"),
-              QStringLiteral("Die Zahlen des Statistikfensters: Häufigkeit, Ausbleiben, häufigste und seltenste "
-                             "Kombinationen."),
-              statistikOptionen(), 1, 1, &statistik});
-    b.append({QStringLiteral("suche"), QStringLiteral("ZAHLEN [--kategorie 0|1|2] [--von DATUM] [--bis DATUM]"),
+    b.append(
+        {QStringLiteral("statistik"),
+         QStringLiteral("haeufigkeit|ausgeblieben|paare|tripel|quadrupel [--kategorie 0|1|2] [--von DATUM] "
+                        "[--bis DATUM]"),
+         QStringLiteral("Die Zahlen des Statistikfensters: Häufigkeit, Ausbleiben, häufigste und seltenste "
+                        "Kombinationen."),
+         statistikOptionen(), 1, 1, &statistik});
+    b.append({QStringLiteral("suche"),
+              QStringLiteral("ZAHLEN [--kategorie 0|1|2] [--von DATUM] [--bis DATUM]"),
               QStringLiteral("Kombinationssuche: die Ziehungen, die alle zwei bis sechs Zahlen enthalten."),
               statistikOptionen(), 1, -1, &suche});
 }

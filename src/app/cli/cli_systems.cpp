@@ -26,7 +26,8 @@ const TSysteme& systemAusArgument(const QString& text) {
 QString kopfzeile(int position, const TSysteme& s) {
     return QStringLiteral("Position %1: %2%3")
         .arg(position)
-        .arg(IstScheinSystem(position) ? QStringLiteral("* ") : QString(), SystemKurztext(position, s.bankzahlen()));
+        .arg(IstScheinSystem(position) ? QStringLiteral("* ") : QString(),
+             SystemKurztext(position, s.bankzahlen()));
 }
 
 // "--genau" belongs to whichever of --garantie and --bankzahlen stands before it.
@@ -71,12 +72,15 @@ int systeme(Kontext& k, const Aufruf& a) {
     const FilterErgebnis e = SystemeFiltern(f);
     // The filter lowers a guarantee above 6 minus the most Bankzahlen (four while they are "egal").
     if (e.garantieGesenkt)
-        k.hinweis(GarantieBeschraenktText + QStringLiteral(" Gefiltert wird mit genau %1er Garantie.").arg(e.GA));
+        k.hinweis(GarantieBeschraenktText +
+                  QStringLiteral(" Gefiltert wird mit genau %1er Garantie.").arg(e.GA));
     {
         // The list marks slip systems with "* "; CSV has a column of its own for that.
-        const QVector<Spalte> spalten =
-            k.csv() ? QVector<Spalte>{{{}, QStringLiteral("position")}, {{}, QStringLiteral("schein")}, {{}, QStringLiteral("text")}}
-                    : QVector<Spalte>{{QStringLiteral("Position"), {}}, {QStringLiteral("System"), {}, false}};
+        const QVector<Spalte> spalten = k.csv() ? QVector<Spalte>{{{}, QStringLiteral("position")},
+                                                                  {{}, QStringLiteral("schein")},
+                                                                  {{}, QStringLiteral("text")}}
+                                                : QVector<Spalte>{{QStringLiteral("Position"), {}},
+                                                                  {QStringLiteral("System"), {}, false}};
         Tabelle t(k, spalten);
         for (qsizetype i = 0; i < e.eintraege.size(); ++i) {
             const int p = e.ListenSysteme[i];
@@ -98,10 +102,12 @@ int system(Kontext& k, const Aufruf& a) {
     const TSysteme& s = systemAusArgument(a.argumente.constFirst());
     if (!a.p.isSet(QStringLiteral("wahlzahlen")))
         falscherAufruf(QStringLiteral("Die Wahlzahlen fehlen (--wahlzahlen L)."));
-    const QVector<int> wahl = ZahlenListeLesen(a.p.value(QStringLiteral("wahlzahlen")), QStringLiteral("--wahlzahlen"));
-    const QVector<int> bank = a.p.isSet(QStringLiteral("bankzahlen"))
-                                  ? ZahlenListeLesen(a.p.value(QStringLiteral("bankzahlen")), QStringLiteral("--bankzahlen"))
-                                  : QVector<int>{};
+    const QVector<int> wahl =
+        ZahlenListeLesen(a.p.value(QStringLiteral("wahlzahlen")), QStringLiteral("--wahlzahlen"));
+    const QVector<int> bank =
+        a.p.isSet(QStringLiteral("bankzahlen"))
+            ? ZahlenListeLesen(a.p.value(QStringLiteral("bankzahlen")), QStringLiteral("--bankzahlen"))
+            : QVector<int>{};
     TippzahlenPruefen({wahl, bank});
 
     // Clicked on the pad as a player would: first the Wahlzahlen, then the Bankzahlen.
@@ -132,7 +138,8 @@ int system(Kontext& k, const Aufruf& a) {
         Tabelle t(k, {{QStringLiteral("Zahl"), {}}, {QStringLiteral("Anzahl"), {}}});
         for (int n = 1; n <= MaxZahl; ++n)
             if (reihen.ZahlHaeufigkeit[static_cast<std::size_t>(n)] > 0)
-                t.zeile({QString::number(n), QString::number(reihen.ZahlHaeufigkeit[static_cast<std::size_t>(n)])});
+                t.zeile({QString::number(n),
+                         QString::number(reihen.ZahlHaeufigkeit[static_cast<std::size_t>(n)])});
     }
     return ExitOk;
 }
@@ -191,13 +198,14 @@ int abdeckung(Kontext& k, const Aufruf&) {
                       {QStringLiteral("TR"), QStringLiteral("tr")},
                       {QStringLiteral("ungedeckte GA-Teilmengen"), QStringLiteral("ungedeckt"), false}});
         for (const AbdeckungsZeile& z : b.zeilen)
-            t.zeile({QString::number(z.position), QString::number(z.RG), QString::number(z.WZ), QString::number(z.GA),
-                     QString::number(z.TR),
+            t.zeile({QString::number(z.position), QString::number(z.RG), QString::number(z.WZ),
+                     QString::number(z.GA), QString::number(z.TR),
                      QString::number(z.ungedeckt) +
                          (z.GA == 0 && !k.csv() ? QStringLiteral(" (ohne Garantie)") : QString())});
     }
     if (!k.csv())
-        k.zeile(QStringLiteral("%1 von %2 Systemen mit erfüllter Garantie").arg(b.erfuellt).arg(b.garantiert));
+        k.zeile(
+            QStringLiteral("%1 von %2 Systemen mit erfüllter Garantie").arg(b.erfuellt).arg(b.garantiert));
     return ExitOk;
 }
 
@@ -211,23 +219,41 @@ void SystemBefehle(QVector<Befehl>& b) {
                              "was fehlt, ist \"egal\"."),
               {{QStringLiteral("pool"), QStringLiteral("Größe des Zahlenpools mit Bankzahlen (4 bis 49)."),
                 QStringLiteral("N")},
-               {QStringLiteral("garantie"), QStringLiteral("Gewinngarantie: mindestens N Richtige (0 bis 6)."),
+               {QStringLiteral("garantie"),
+                QStringLiteral("Gewinngarantie: mindestens N Richtige (0 bis 6)."), QStringLiteral("N")},
+               {QStringLiteral("reihen"), QStringLiteral("Ungefähre Tippreihenanzahl (5 bis 924)."),
                 QStringLiteral("N")},
-               {QStringLiteral("reihen"), QStringLiteral("Ungefähre Tippreihenanzahl (5 bis 924)."), QStringLiteral("N")},
-               {QStringLiteral("bankzahlen"), QStringLiteral("Höchstens N Bankzahlen (0 bis 4)."), QStringLiteral("N")},
-               {QStringLiteral("genau"), QStringLiteral("Die Angabe davor gilt genau statt mindestens/höchstens.")},
+               {QStringLiteral("bankzahlen"), QStringLiteral("Höchstens N Bankzahlen (0 bis 4)."),
+                QStringLiteral("N")},
+               {QStringLiteral("genau"),
+                QStringLiteral("Die Angabe davor gilt genau statt mindestens/höchstens.")},
                {QStringLiteral("nur-schein"), QStringLiteral("Nur Lottoschein-Systeme.")}},
-              0, 0, &systeme});
-    b.append({QStringLiteral("system"), QStringLiteral("POSITION --wahlzahlen L [--bankzahlen L]"),
-              QStringLiteral("Bildet die Tippreihen eines Systems, sortiert, mit der Verteilung der Zahlen."),
-              {{QStringLiteral("wahlzahlen"), QStringLiteral("Die Wahlzahlen, z. B. 3,7,12,..."), QStringLiteral("L")},
-               {QStringLiteral("bankzahlen"), QStringLiteral("Die Bankzahlen des Systems."), QStringLiteral("L")}},
-              1, 1, &system});
-    b.append({QStringLiteral("systemtest"), QStringLiteral("POSITION"),
-              QStringLiteral("Das Trefferbild des Systemtests: Kombinationen je Treffer und Richtige."), {}, 1, 1,
+              0,
+              0,
+              &systeme});
+    b.append(
+        {QStringLiteral("system"),
+         QStringLiteral("POSITION --wahlzahlen L [--bankzahlen L]"),
+         QStringLiteral("Bildet die Tippreihen eines Systems, sortiert, mit der Verteilung der Zahlen."),
+         {{QStringLiteral("wahlzahlen"), QStringLiteral("Die Wahlzahlen, z. B. 3,7,12,..."),
+           QStringLiteral("L")},
+          {QStringLiteral("bankzahlen"), QStringLiteral("Die Bankzahlen des Systems."), QStringLiteral("L")}},
+         1,
+         1,
+         &system});
+    b.append({QStringLiteral("systemtest"),
+              QStringLiteral("POSITION"),
+              QStringLiteral("Das Trefferbild des Systemtests: Kombinationen je Treffer und Richtige."),
+              {},
+              1,
+              1,
               &systemtest});
-    b.append({QStringLiteral("abdeckung"), {},
-              QStringLiteral("Prüft die eingebauten Systeme gegen ihre Garantie (ungedeckte Teilmengen)."), {}, 0, 0,
+    b.append({QStringLiteral("abdeckung"),
+              {},
+              QStringLiteral("Prüft die eingebauten Systeme gegen ihre Garantie (ungedeckte Teilmengen)."),
+              {},
+              0,
+              0,
               &abdeckung});
 }
 

@@ -39,8 +39,9 @@ int quotenImport(Kontext& k, const Aufruf& a) {
             if (k.csv())
                 t.zeile({QString::number(klasse), f.value_or(QString())});
             else
-                t.zeile({QuotenKlassenTexte.value(klasse).trimmed(),
-                         !f ? QStringLiteral("(unverändert)") : f->isEmpty() ? QStringLiteral("(leer)") : *f});
+                t.zeile({QuotenKlassenTexte.value(klasse).trimmed(), !f ? QStringLiteral("(unverändert)")
+                                                                     : f->isEmpty() ? QStringLiteral("(leer)")
+                                                                                    : *f});
         }
     }
     if (!import.fehler.isEmpty())
@@ -68,14 +69,24 @@ int nUeberK(Kontext& k, const Aufruf& a) {
 } // namespace
 
 void WerkzeugBefehle(QVector<Befehl>& b) {
-    b.append({QStringLiteral("quoten-import"), QStringLiteral("DATEI [--spalte N]"),
-              QStringLiteral("Die Textübernahme des Quoten-Tools: die neun Beträge einer kopierten Quotentabelle."),
-              {{QStringLiteral("spalte"),
-                QStringLiteral("Spalte, in der die Quote steht (1 bis 10, Vorgabe 4; nur für Tabellen mit Tabs)."),
-                QStringLiteral("N")}},
-              1, 1, &quotenImport});
-    b.append({QStringLiteral("n-ueber-k"), QStringLiteral("N K"),
-              QStringLiteral("Der Binomialkoeffizient n über k, exakt (n bis 1000)."), {}, 2, 2, &nUeberK});
+    b.append(
+        {QStringLiteral("quoten-import"),
+         QStringLiteral("DATEI [--spalte N]"),
+         QStringLiteral(
+             "Die Textübernahme des Quoten-Tools: die neun Beträge einer kopierten Quotentabelle."),
+         {{QStringLiteral("spalte"),
+           QStringLiteral("Spalte, in der die Quote steht (1 bis 10, Vorgabe 4; nur für Tabellen mit Tabs)."),
+           QStringLiteral("N")}},
+         1,
+         1,
+         &quotenImport});
+    b.append({QStringLiteral("n-ueber-k"),
+              QStringLiteral("N K"),
+              QStringLiteral("Der Binomialkoeffizient n über k, exakt (n bis 1000)."),
+              {},
+              2,
+              2,
+              &nUeberK});
 }
 
 } // namespace kb::cli
