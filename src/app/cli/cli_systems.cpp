@@ -11,16 +11,16 @@ namespace kb::cli {
 
 namespace {
 
-const TSysteme& systemAusArgument(const QString& text) {
+// The catalogue position of the argument; unknown positions are refused.
+int positionAusArgument(const QString& text) {
     const std::optional<int> position = GanzzahlAusText(text);
     if (!position)
         falscherAufruf(KonvertierungsFehler(text) + QStringLiteral(" (POSITION)"));
-    const TSysteme* s = SystemAn(*position);
-    if (s == nullptr)
+    if (SystemAn(*position) == nullptr)
         abgelehnt(QStringLiteral("Eine Position %1 gibt es im Systemkatalog nicht; er reicht von 0 bis %2.")
                       .arg(*position)
                       .arg(Systeme().size() - 1));
-    return *s;
+    return *position;
 }
 
 QString kopfzeile(int position, const TSysteme& s) {
@@ -98,8 +98,8 @@ int systeme(Kontext& k, const Aufruf& a) {
 }
 
 int system(Kontext& k, const Aufruf& a) {
-    const int position = GanzzahlAusText(a.argumente.constFirst()).value_or(-1);
-    const TSysteme& s = systemAusArgument(a.argumente.constFirst());
+    const int position = positionAusArgument(a.argumente.constFirst());
+    const TSysteme& s = *SystemAn(position);
     if (!a.p.isSet(QStringLiteral("wahlzahlen")))
         falscherAufruf(QStringLiteral("Die Wahlzahlen fehlen (--wahlzahlen L)."));
     const QVector<int> wahl =
@@ -145,8 +145,8 @@ int system(Kontext& k, const Aufruf& a) {
 }
 
 int systemtest(Kontext& k, const Aufruf& a) {
-    const TSysteme& s = systemAusArgument(a.argumente.constFirst());
-    const int position = *GanzzahlAusText(a.argumente.constFirst());
+    const int position = positionAusArgument(a.argumente.constFirst());
+    const TSysteme& s = *SystemAn(position);
     const Trefferbild b = SystemTesten(SystemTestAuftragFuer(position));
     // The page's table, filled by the page's own function; CSV reads it with plain numbers.
     G2Tabelle g = G2Fuellen();
