@@ -1,5 +1,5 @@
 # Installed layout and the Debian package:
-#   bin/kugelblick, bin/kugelblick-cli
+#   bin/kugelblick, bin/kugelblick-cli (their rules lie beside the targets in src/app)
 #   share/kugelblick/               data set (src: data/), help collection (Kugelblick.qhc + .qch)
 #   share/applications/kugelblick.desktop, share/icons/hicolor/scalable/apps/kugelblick.svg
 # The program finds data set and help relative to itself (../share/kugelblick), so any prefix works.
@@ -8,9 +8,6 @@ install(FILES ${CMAKE_BINARY_DIR}/bin/Kugelblick.qhc ${CMAKE_BINARY_DIR}/bin/Kug
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/kugelblick.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/kugelblick.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-if(TARGET kugelblick-cli)
-    install(TARGETS kugelblick-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kugelblick)

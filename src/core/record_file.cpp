@@ -20,6 +20,16 @@ Result<DateiInhalt> DateiLesen(const QString& pfad) {
     return inhalt;
 }
 
+Result<QByteArray> VorhandeneDateiLesen(const QString& pfad) {
+    auto inhalt = DateiLesen(pfad);
+    if (!inhalt.ok())
+        return Fehler{inhalt.fehler()};
+    if (!inhalt->vorhanden)
+        return Fehler{
+            QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(QDir::toNativeSeparators(pfad))};
+    return std::move(inhalt).wert().daten;
+}
+
 Status DateiSchreibenAtomar(const QString& pfad, const QByteArray& daten) {
     QSaveFile f(pfad);
     const auto fehler = [&](int fehlerNummer = 0) {

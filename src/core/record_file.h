@@ -16,6 +16,8 @@ struct DateiInhalt {
     QByteArray daten;
 };
 Result<DateiInhalt> DateiLesen(const QString& pfad);
+// The same for a file the caller asked for by name: missing is an error here.
+Result<QByteArray> VorhandeneDateiLesen(const QString& pfad);
 
 // Writes through a temporary file in the same folder renamed over the target:
 // a failed save never leaves a truncated file.

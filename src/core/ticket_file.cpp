@@ -2,7 +2,6 @@
 
 #include "record_file.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -20,21 +19,12 @@ ScheinArt ScheinArtVon(const QString& pfad) {
 
 namespace {
 
-Result<QByteArray> vorhandeneDateiLesen(const QString& pfad) {
-    auto inhalt = DateiLesen(pfad);
-    if (!inhalt.ok())
-        return Fehler{inhalt.fehler()};
-    if (!inhalt->vorhanden)
-        return Fehler{QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(QDir::toNativeSeparators(pfad))};
-    return std::move(inhalt).wert().daten;
-}
-
 std::int8_t szByte(int sz) { return static_cast<std::int8_t>(sz >= 0 && sz <= 9 ? sz : -1); }
 
 } // namespace
 
 Result<NormalScheinDatei> NormalscheinLesen(const QString& pfad) {
-    const auto daten = vorhandeneDateiLesen(pfad);
+    const auto daten = VorhandeneDateiLesen(pfad);
     if (!daten.ok())
         return Fehler{daten.fehler()};
     NormalScheinDatei s;
@@ -45,7 +35,7 @@ Result<NormalScheinDatei> NormalscheinLesen(const QString& pfad) {
 }
 
 Result<SystemScheinDatei> SystemscheinLesen(const QString& pfad) {
-    const auto daten = vorhandeneDateiLesen(pfad);
+    const auto daten = VorhandeneDateiLesen(pfad);
     if (!daten.ok())
         return Fehler{daten.fehler()};
     SystemScheinDatei s;

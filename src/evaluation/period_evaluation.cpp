@@ -36,7 +36,7 @@ Result<QVector<TGewAusw>> ZiehungenWaehlen(const QVector<TGewZahlen>& gew, const
                                            const QLocale& locale) {
     const int anzahl = static_cast<int>(gew.size());
     if (anzahl == 0)
-        return Fehler{QStringLiteral("Es sind keine Ziehungen vorhanden.")};
+        return Fehler{KeineZiehungenText};
     const int ende = wahl.ende;
     const int start = wahl.zurueck ? wahl.start : ende;
     if (ende < 0 || ende >= anzahl || start < 0 || start >= anzahl || ende < start)

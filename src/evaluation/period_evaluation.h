@@ -21,6 +21,9 @@ struct ZiehungsWahl {
     int ende = -1;       // index into the draw history (Combo1)
 };
 
+// The refusal when the history holds no draw at all.
+inline const QString KeineZiehungenText = QStringLiteral("Es sind keine Ziehungen vorhanden.");
+
 // The draw prepared for matching; SDatum gets " (Mi)" or " (Sa)" on draw days.
 TGewAusw ZiehungVorbereiten(const TGewZahlen& ziehung, const QLocale& locale);
 

@@ -12,6 +12,15 @@ const std::array<QString, 10> KlassenTexte = {
     QStringLiteral("3"), QStringLiteral("2 + SZ")};
 
 namespace {
+constexpr bool klassenUmkehrbar() {
+    for (int treffer = 0; treffer <= 6; ++treffer)
+        for (bool sz : {false, true})
+            if (const int k = Gewinnklasse(treffer, sz); k > 0 && TrefferDerKlasse(k) != treffer)
+                return false;
+    return true;
+}
+static_assert(klassenUmkehrbar());
+
 // Exact date equality for whole-day dates; fractional dates never equal a draw date.
 bool ganzerTag(TDate d, qint64& tag) {
     if (!std::isfinite(d) || d != std::floor(d) || std::fabs(d) > 1e9)

@@ -28,6 +28,11 @@ constexpr int Gewinnklasse(int treffer, bool szTreffer) {
     }
 }
 
+// Hits on the six numbers of a prize class 1..9 (the inverse of Gewinnklasse); 0 for no prize.
+constexpr int TrefferDerKlasse(int klasse) {
+    return klasse >= 1 && klasse <= 9 ? 6 - (klasse - 1) / 2 : 0;
+}
+
 // A ticket without Superzahl (-1) and a draw with an unknown one (above 9) never match.
 constexpr bool SuperzahlTrifft(int scheinSZ, int ziehungSZ) {
     return scheinSZ >= 0 && scheinSZ <= 9 && scheinSZ == ziehungSZ;

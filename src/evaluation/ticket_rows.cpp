@@ -61,6 +61,26 @@ FeldAnsicht FeldAufloesen(const TSySSchein& feld) {
     return a;
 }
 
+QVector<FeldAnsicht> FelderAufloesen(const SystemScheinDatei& schein) {
+    QVector<FeldAnsicht> felder;
+    const qsizetype n = std::min<qsizetype>(schein.felder.size(), SystemScheinDatei::MaxFelder);
+    for (qsizetype i = 0; i < n; ++i)
+        felder.push_back(FeldAufloesen(schein.felder[i]));
+    return felder;
+}
+
+QString KeineTippreihenText(const QString& dateiname) {
+    return QStringLiteral("Die Datei \"%1\" enthält keine Tippreihen.").arg(dateiname);
+}
+
+QString KeineSystemfelderText(const QString& dateiname) {
+    return QStringLiteral("Die Datei \"%1\" enthält keine Systemfelder.").arg(dateiname);
+}
+
+QString KeineScheinDateiText(const QString& dateiname) {
+    return QStringLiteral("\"%1\" ist keine Spielschein-Datei (.nkb oder .skb).").arg(dateiname);
+}
+
 AuswertungsSchein NormalscheinAlsAuswertung(const NormalScheinDatei& schein) {
     AuswertungsSchein s;
     s.SZ = schein.SZ;

@@ -24,6 +24,14 @@ inline const QString UngueltigesSystem = QStringLiteral("ungültiges System");
 // lexicographic order, reduced systems through the rows of their catalogue system.
 FeldAnsicht FeldAufloesen(const TSySSchein& feld);
 
+// The fields a tab shows: the first six of the file, each expanded.
+QVector<FeldAnsicht> FelderAufloesen(const SystemScheinDatei& schein);
+
+// Notes when a ticket file holds nothing to evaluate; dateiname without folder.
+QString KeineTippreihenText(const QString& dateiname);
+QString KeineSystemfelderText(const QString& dateiname);
+QString KeineScheinDateiText(const QString& dateiname);
+
 // The rows of a ticket prepared for matching; invalid rows and fields take no part.
 AuswertungsSchein NormalscheinAlsAuswertung(const NormalScheinDatei& schein);
 AuswertungsSchein SystemscheinAlsAuswertung(int sz, const QVector<FeldAnsicht>& felder);

@@ -142,8 +142,7 @@ QWidget* Tippauswertung::DateienEinlesen(const QString& pfad) {
     case ScheinArt::Normal: normalTabFuellen(tab, n, pfad); break;
     case ScheinArt::System: systemTabFuellen(tab, n, pfad); break;
     case ScheinArt::Unbekannt:
-        auto* l = new QLabel(QStringLiteral("\"%1\" ist keine Spielschein-Datei (.nkb oder .skb).").arg(dateiname(pfad)),
-                             tab);
+        auto* l = new QLabel(KeineScheinDateiText(dateiname(pfad)), tab);
         l->setAlignment(Qt::AlignCenter);
         layout->addWidget(l);
         break;
@@ -156,8 +155,7 @@ void Tippauswertung::normalTabFuellen(QWidget* tab, int n, const QString& pfad) 
     if (!schein.ok())
         m_dienste.dialoge->fehler(this, schein.fehler());
     else if (schein->reihen.isEmpty())
-        m_dienste.dialoge->information(
-            this, QStringLiteral("Die Datei \"%1\" enthält keine Tippreihen.").arg(dateiname(pfad)));
+        m_dienste.dialoge->information(this, KeineTippreihenText(dateiname(pfad)));
     const NormalScheinDatei daten = schein.ok() ? *schein : NormalScheinDatei{};
 
     auto* rahmen = new QSplitter(tab);
@@ -192,8 +190,7 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
     if (!schein.ok())
         m_dienste.dialoge->fehler(this, schein.fehler());
     else if (schein->felder.isEmpty())
-        m_dienste.dialoge->information(
-            this, QStringLiteral("Die Datei \"%1\" enthält keine Systemfelder.").arg(dateiname(pfad)));
+        m_dienste.dialoge->information(this, KeineSystemfelderText(dateiname(pfad)));
     const SystemScheinDatei daten = schein.ok() ? *schein : SystemScheinDatei{};
 
     auto* rahmen = new QSplitter(tab);
@@ -217,7 +214,7 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
     ul->setSpacing(1);
     seiten->addTab(ueberblick, QStringLiteral("Überblick"));
 
-    QVector<FeldAnsicht> felder;
+    const QVector<FeldAnsicht> felder = FelderAufloesen(daten);
     for (int i = 1; i <= SystemScheinDatei::MaxFelder; ++i) {
         auto* ansicht = new QFrame(ueberblick);
         ansicht->setObjectName(QStringLiteral("frView%1").arg(n * 1000 + i));
@@ -251,11 +248,11 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
         al->setColumnStretch(5, 1);
         ul->addWidget(ansicht);
 
-        if (i > daten.felder.size()) {
+        if (i > felder.size()) {
             reihenZeigen->setEnabled(false);
             continue;
         }
-        FeldAnsicht feld = FeldAufloesen(daten.felder[i - 1]);
+        const FeldAnsicht& feld = felder[i - 1];
         QStringList zahlen;
         for (std::uint8_t z : feld.zahlen)
             zahlen.append(QString::number(z));
@@ -273,7 +270,6 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
         sl->addWidget(reihenTabelle(feld.reihen, QStringLiteral("GridDetail%1").arg(tag), seite));
         const int seitenIndex = seiten->addTab(seite, feld.systemName);
         connect(reihenZeigen, &QPushButton::clicked, seiten, [seiten, seitenIndex] { seiten->setCurrentIndex(seitenIndex); });
-        felder.push_back(std::move(feld));
     }
     ul->addStretch(1);
 

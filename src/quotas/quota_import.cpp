@@ -42,6 +42,13 @@ QString QuoteBereinigen(const QString& text) {
     return nurZiffern(ziffern) ? t : QString();
 }
 
+QString QuotenTextFehlt(const QString& text) {
+    if (!text.trimmed().isEmpty())
+        return {};
+    return QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") + Absatz +
+           QStringLiteral("Ich breche erst einmal ab.");
+}
+
 QString QuotenBeispielText() {
     return QStringLiteral(
         "1\n6 Richtige + SZ\nunbesetzt\n2\n6 Richtige\nunbesetzt\n3\n5 Richtige + SZ\n"

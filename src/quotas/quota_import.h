@@ -13,6 +13,9 @@ QString QuoteBereinigen(const QString& text);
 // The quota tool's sample: the quota table of one draw in line form.
 QString QuotenBeispielText();
 
+// The refusal of a text with nothing in it but blanks; empty when there is something to transfer.
+QString QuotenTextFehlt(const QString& text);
+
 struct QuotenFeldText {
     int klasse = 0; // 1..9
     QString text;   // may be empty: the field is then emptied

@@ -23,7 +23,8 @@ QuotenToolEinstellungen QuotenToolEinstellungenLesen(const IniDatei& ini) {
         e.url = QuotenUrlVorgabe;
         e.urlNeu = true;
     }
-    e.spalte = std::clamp(ini.ReadInteger(Quoten, QStringLiteral("Spalte"), QuotenSpalteVorgabe), 1, 10);
+    e.spalte = std::clamp(ini.ReadInteger(Quoten, QStringLiteral("Spalte"), QuotenSpalteVorgabe),
+                          QuotenSpalteMin, QuotenSpalteMax);
     e.position = {ini.ReadInteger(Fenster, QStringLiteral("QTool-Left"), 0),
                   ini.ReadInteger(Fenster, QStringLiteral("QTool-Top"), 0)};
     return e;

@@ -12,6 +12,9 @@ namespace kb {
 // The quota page opened by "Quoten-Url aufrufen" when none is stored.
 extern const QString QuotenUrlVorgabe;
 inline constexpr int QuotenSpalteVorgabe = 4;
+// The columns the tool offers for the tab form.
+inline constexpr int QuotenSpalteMin = 1;
+inline constexpr int QuotenSpalteMax = 10;
 
 // A stored URL of fewer than six characters cannot be an address: the built-in page is opened.
 QString QuotenUrlZumAufruf(const QString& eingabe);

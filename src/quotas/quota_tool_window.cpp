@@ -110,7 +110,7 @@ TFQTool::TFQTool(Dienste& dienste, TFQuoten& editor)
     spaltenText->setWordWrap(true);
     Scroll1 = new QScrollBar(Qt::Horizontal, this);
     Scroll1->setObjectName(QStringLiteral("Scroll1"));
-    Scroll1->setRange(1, 10);
+    Scroll1->setRange(QuotenSpalteMin, QuotenSpalteMax);
     Scroll1->setPageStep(1);
     Scroll1->setValue(QuotenSpalteVorgabe);
     Scroll1->setFixedWidth(50);
@@ -184,10 +184,8 @@ void TFQTool::BDelClick() {
 }
 
 void TFQTool::BUebertragenClick() {
-    if (M1->toPlainText().trimmed().isEmpty()) {
-        m_dienste.dialoge->fehler(this,
-                                  QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") +
-                                      Absatz + QStringLiteral("Ich breche erst einmal ab."));
+    if (const QString leer = QuotenTextFehlt(M1->toPlainText()); !leer.isEmpty()) {
+        m_dienste.dialoge->fehler(this, leer);
         return;
     }
     const QuotenImport import = QuotenAusText(M1->toPlainText(), Scroll1->value());

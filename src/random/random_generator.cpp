@@ -1,5 +1,6 @@
 #include "random_generator.h"
 
+#include "core/row_table.h"
 #include "systems/combinatorics.h"
 
 #include <algorithm>
@@ -71,6 +72,17 @@ Status ReihenAnzahlPruefen(const ZufallsAuswahl& auswahl, std::int64_t anzahl) {
                            "bilden.\r\rich muss abbrechen.")
                 .arg(anzahl)};
     return {};
+}
+
+Result<int> ReihenAnzahlAusText(const ZufallsAuswahl& auswahl, const QString& text) {
+    if (text.isEmpty())
+        return Fehler{KeineAnzahlText()};
+    const auto anzahl = GanzzahlAusText(text);
+    if (!anzahl)
+        return Fehler{KonvertierungsFehler(text)};
+    if (const Status s = ReihenAnzahlPruefen(auswahl, *anzahl); !s)
+        return Fehler{s.fehler()};
+    return *anzahl;
 }
 
 namespace {

@@ -47,6 +47,9 @@ std::int64_t MoeglicheReihen(const ZufallsAuswahl& auswahl);
 // A request for no row at all is refused like an empty field.
 Status ReihenAnzahlPruefen(const ZufallsAuswahl& auswahl, std::int64_t anzahl);
 QString KeineAnzahlText();
+// The row count field's text read and checked: empty, no whole number, or a count the groups
+// cannot satisfy gives the message.
+Result<int> ReihenAnzahlAusText(const ZufallsAuswahl& auswahl, const QString& text);
 
 // Small fast generator (xoshiro256**), seeded from one 64-bit value.
 class ZufallsMotor {

@@ -390,17 +390,9 @@ void TFZufall::kachelnAktualisieren() {
 void TFZufall::bsSkinSpeedButton1Click() {
     if (laeuft())
         return;
-    const QString text = EAnz->text();
-    const auto anzahl = GanzzahlAusText(text);
-    Status pruefung;
-    if (text.isEmpty())
-        pruefung = Fehler{KeineAnzahlText()};
-    else if (!anzahl)
-        pruefung = Fehler{KonvertierungsFehler(text)};
-    else
-        pruefung = ReihenAnzahlPruefen(m_auswahl, *anzahl);
-    if (!pruefung) {
-        m_dienste.dialoge->fehler(this, pruefung.fehler());
+    const Result<int> anzahl = ReihenAnzahlAusText(m_auswahl, EAnz->text());
+    if (!anzahl) {
+        m_dienste.dialoge->fehler(this, anzahl.fehler());
         kachelnAktualisieren();
         return;
     }

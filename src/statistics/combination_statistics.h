@@ -75,6 +75,9 @@ struct KombiTreffer {
 QVector<KombiTreffer> KombisSuchen(const ZahlenStatistik& s, int von, int bis, int kategorie,
                                    const ZahlenMenge& auswahl);
 
+// Refusal of a seventh number for the search.
+inline const QString SucheVollText = QStringLiteral("Sie können maximal sechs Zahlen für die Suche angeben.");
+
 // A search selection of one category: at most six numbers.
 class KombiAuswahl {
 public:

@@ -12,6 +12,17 @@ ZahlenStatistik& statistik() {
     return s;
 }
 
+QString KategorieTitel(int kategorie) {
+    switch (kategorie) {
+    case KategorieSamstag:
+        return QStringLiteral("Statistiken für Ziehungen am Samstag");
+    case KategorieMittwoch:
+        return QStringLiteral("Statistiken für Ziehungen am Mittwoch");
+    default:
+        return QStringLiteral("Statistiken für Ziehungen am Samstag und Mittwoch");
+    }
+}
+
 int WochentagVon(TDate datum) {
     if (!std::isfinite(datum) || std::fabs(datum) > 1.0e12)
         return 0;

@@ -3,6 +3,7 @@
 #include "core/lotto.h"
 #include "core/records.h"
 
+#include <QString>
 #include <QVector>
 
 #include <array>
@@ -14,6 +15,9 @@ inline constexpr int KategorieAlle = 0;
 inline constexpr int KategorieSamstag = 1;
 inline constexpr int KategorieMittwoch = 2;
 inline constexpr int KategorieAnzahl = 3;
+
+// "Statistiken für Ziehungen am Samstag": the caption of a category's statistics.
+QString KategorieTitel(int kategorie);
 
 // Counts of the numbers 1..49 at index n - 1.
 using Zahlenzaehler = std::array<int, MaxZahl>;

@@ -69,14 +69,7 @@ std::array<int, 4> TFfrStatistik::letzteOptionen(int kategorie) {
 }
 
 QString TFfrStatistik::titel(int kategorie) {
-    switch (kategorie) {
-    case KategorieSamstag:
-        return QStringLiteral("Statistiken für Ziehungen am Samstag");
-    case KategorieMittwoch:
-        return QStringLiteral("Statistiken für Ziehungen am Mittwoch");
-    default:
-        return QStringLiteral("Statistiken für Ziehungen am Samstag und Mittwoch");
-    }
+    return KategorieTitel(kategorie);
 }
 
 TFfrStatistik::TFfrStatistik(int kategorie, Dienste& dienste, QWidget* eltern)
@@ -475,8 +468,7 @@ void TFfrStatistik::BNrClick(int tag) {
     const int n = tag - 100 * m_kategorie;
     switch (m_auswahl.umschalten(n)) {
     case KombiAuswahl::Ergebnis::Voll:
-        m_dienste.dialoge->fehler(this,
-                                  QStringLiteral("Sie können maximal sechs Zahlen für die Suche angeben."));
+        m_dienste.dialoge->fehler(this, SucheVollText);
         return;
     case KombiAuswahl::Ergebnis::Ungueltig:
         return;

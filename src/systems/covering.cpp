@@ -1,5 +1,7 @@
 #include "covering.h"
 
+#include "catalogue.h"
+
 #include <bit>
 
 namespace kb {
@@ -83,6 +85,22 @@ std::vector<Zahlenmaske> ReihenAlsMasken(std::span<const std::uint8_t> bytes, in
         r.push_back(m);
     }
     return r;
+}
+
+AbdeckungsBericht SystemAbdeckung() {
+    AbdeckungsBericht b;
+    b.zeilen.reserve(EingebauteSysteme);
+    for (int p = 0; p < EingebauteSysteme; ++p) {
+        const TSysteme& s = SystemeKonst[static_cast<std::size_t>(p)];
+        const std::vector<Zahlenmaske> reihen = SystemReihenMasken(p);
+        const std::int64_t offen = FehlendeTeilmengen(reihen, s.WZ, s.GA);
+        if (s.GA > 0) {
+            ++b.garantiert;
+            b.erfuellt += offen == 0 ? 1 : 0;
+        }
+        b.zeilen.push_back({p, s.RG, s.WZ, s.GA, s.TR, offen});
+    }
+    return b;
 }
 
 } // namespace kb

@@ -9,6 +9,14 @@
 
 namespace kb {
 
+QString ZahlenFehlenText(int wz, int bz) {
+    const QString x = bz == 0   ? QStringLiteral(".")
+                      : bz == 1 ? QStringLiteral(" und eine Bankzahl.")
+                                : QStringLiteral(" und %1 Bankzahlen.").arg(bz);
+    return QStringLiteral("Bitte wählen Sie oben %1 Tippahlen").arg(wz) + x +
+           QStringLiteral("\r\rIch breche erst einmal ab.");
+}
+
 void Systemauswahl::GewaehltesSystem(int position) {
     const TSysteme* s = SystemAn(position);
     if (s == nullptr)
@@ -116,13 +124,8 @@ std::variant<Systemreihen, AuswahlMeldung> Systemauswahl::SystemAnwenden() const
     if (s == nullptr)
         return AuswahlMeldung{false, KeinSystemText};
     const int b = s->bankzahlen();
-    if (AnzWZ() != m_sollWZ || AnzBZ() != b) {
-        const QString x = b == 0   ? QStringLiteral(".")
-                          : b == 1 ? QStringLiteral(" und eine Bankzahl.")
-                                   : QStringLiteral(" und %1 Bankzahlen.").arg(b);
-        return AuswahlMeldung{false, QStringLiteral("Bitte wählen Sie oben %1 Tippahlen").arg(m_sollWZ) + x +
-                                         QStringLiteral("\r\rIch breche erst einmal ab.")};
-    }
+    if (AnzWZ() != m_sollWZ || AnzBZ() != b)
+        return AuswahlMeldung{false, ZahlenFehlenText(m_sollWZ, b)};
     int w[64] = {};
     int i = 0;
     for (int z = 1; z <= MaxZahl; ++z)

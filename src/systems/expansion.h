@@ -18,6 +18,9 @@ namespace kb {
 
 inline const QString KeinSystemText = QStringLiteral("Bitte wählen Sie links zunächst ein System aus.");
 
+// Refusal of an expansion before all numbers are chosen: wz Wahlzahlen and bz Bankzahlen wanted.
+QString ZahlenFehlenText(int wz, int bz);
+
 // A refusal of the selection: information or error box.
 struct AuswahlMeldung {
     bool fehler = false;

@@ -170,12 +170,12 @@ QWidget* TFSystemwahl::filterAnlegen() {
            QStringLiteral(
                "Geben Sie hier an, wie viel Zahlen Sie tippen wollen, einschließlich gegebenenfalls zu "
                "spielender Bankzahlen."),
-           Slider1, LSlider1, cb1, QStringLiteral("1"), 4, MaxZahl, 13);
+           Slider1, LSlider1, cb1, QStringLiteral("1"), ZPMin, ZPMax, 13);
     QVBoxLayout* g3 =
         gruppe(QStringLiteral("Gewinngarantie"),
                QStringLiteral("Bei X Übereinstimmungen von Gewinn- und Poolzahlen sind X Richtige "
                               "garantiert."),
-               Slider3, LSlider3, cb3, QStringLiteral("3"), 0, 6, 2);
+               Slider3, LSlider3, cb3, QStringLiteral("3"), 0, GAMax, 2);
     radios(g3, Radio3, QStringLiteral("Radio3"), QStringLiteral("mindestens"), QStringLiteral("genau"));
     BInfo3 = new QToolButton(g3->parentWidget());
     BInfo3->setObjectName(QStringLiteral("BInfo3"));
@@ -188,7 +188,7 @@ QWidget* TFSystemwahl::filterAnlegen() {
         gruppe(QStringLiteral("Tippreihenanzahl"),
                QStringLiteral("Geben Sie hier an, wie viel Tippreihen das System etwa, in Abhängigkeit "
                               "von Ihrem Budget, umfassen soll."),
-               Slider4, LSlider4, cb4, QStringLiteral("4"), 5, MaxSystemreihen, 24);
+               Slider4, LSlider4, cb4, QStringLiteral("4"), TRMin, MaxSystemreihen, 24);
     auto* hinweisZeile = new QHBoxLayout;
     LHinweis4 = new QLabel(QStringLiteral("wurde mathematisch ermittelt, siehe \"i\""), g4->parentWidget());
     LHinweis4->setObjectName(QStringLiteral("LHinweis4"));
@@ -202,7 +202,7 @@ QWidget* TFSystemwahl::filterAnlegen() {
     g4->addLayout(hinweisZeile);
     QVBoxLayout* g5 = gruppe(QStringLiteral("Bankzahlen"),
                              QStringLiteral("Bankzahlen sind Zahlen, die in jeder Tippreihe vertreten sind."),
-                             Slider5, LSlider5, cb5, QStringLiteral("5"), 0, 4, 2);
+                             Slider5, LSlider5, cb5, QStringLiteral("5"), 0, BZMax, 2);
     radios(g5, Radio5, QStringLiteral("Radio5"), QStringLiteral("maximal"), QStringLiteral("genau"));
     Slider3->setMaximum(6 - Slider5->value());
 
@@ -468,9 +468,7 @@ void TFSystemwahl::cbNurClick() {
 }
 
 void TFSystemwahl::BInfo3Click() {
-    m_dienste.dialoge->information(
-        this, QStringLiteral(
-                  "Die Skala für die Gewinngarantie ist durch die Anzahl der Bankzahlen beschränkt worden."));
+    m_dienste.dialoge->information(this, GarantieBeschraenktText);
 }
 
 void TFSystemwahl::BInfo4Click() {

@@ -99,10 +99,10 @@ FilterWerte FilterLesen(const IniDatei& ini) {
     f.TRegal = ini.ReadBool(Abschnitt, QStringLiteral("TRegal"), false);
     f.BZegal = ini.ReadBool(Abschnitt, QStringLiteral("BZegal"), false);
     // A hand-edited file must not move a slider outside its range.
-    f.ZP = std::clamp(f.ZP, 4, MaxZahl);
-    f.BZ = std::clamp(f.BZ, 0, 4);
-    f.GA = std::clamp(f.GA, 0, 6);
-    f.TR = std::clamp(f.TR, 5, MaxSystemreihen);
+    f.ZP = std::clamp(f.ZP, ZPMin, ZPMax);
+    f.BZ = std::clamp(f.BZ, 0, BZMax);
+    f.GA = std::clamp(f.GA, 0, GAMax);
+    f.TR = std::clamp(f.TR, TRMin, MaxSystemreihen);
     return f;
 }
 

@@ -3,6 +3,7 @@
 // The filter of the selection window: which catalogue systems match the player's wishes.
 
 #include "core/ini_file.h"
+#include "core/lotto.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,17 @@ struct FilterWerte {
 };
 
 inline constexpr int GenauItem = 1;
+
+// Ranges of the filter's sliders. The guarantee is further capped by GarantieMaximum.
+inline constexpr int ZPMin = 4;
+inline constexpr int ZPMax = MaxZahl;
+inline constexpr int GAMax = 6;
+inline constexpr int TRMin = 5;
+inline constexpr int BZMax = 4;
+
+// Why the guarantee cannot go above 6 minus the Bankzahlen.
+inline const QString GarantieBeschraenktText =
+    QStringLiteral("Die Skala für die Gewinngarantie ist durch die Anzahl der Bankzahlen beschränkt worden.");
 
 // Whether a system of r rows matches the wanted w rows (fest: the row count is fixed anyway).
 bool TRPasst(int r, int w, bool egal = false, bool fest = false);

@@ -1,6 +1,7 @@
 #include "core/date.h"
 #include "evaluation/period_evaluation.h"
 #include "evaluation/prize_classes.h"
+#include "evaluation/ticket_rows.h"
 #include "quotas/quota_file.h"
 #include "core/record_file.h"
 #include "test_main.h"
@@ -62,6 +63,8 @@ private Q_SLOTS:
         QFETCH(int, klasse);
         QCOMPARE(Gewinnklasse(treffer, SuperzahlTrifft(scheinSZ, ziehungSZ)), klasse);
         QCOMPARE(KlassenTexte[klasse].isEmpty(), klasse == 0);
+        if (klasse > 0)
+            QCOMPARE(TrefferDerKlasse(klasse), treffer);
     }
 
     void quotenSuche() {
@@ -203,6 +206,23 @@ private Q_SLOTS:
         QCOMPARE(gewinne.value(QStringLiteral("04.06.2025 (Mi)")), QStringList{"6/3/1.126.429,40"});
         QCOMPARE(e.hoechst, Geld(23892072000));
         QCOMPARE(e.hoechstDatum, QStringLiteral("06.04.2024"));
+    }
+
+    void nurSechsFelder() {
+        // A file of seven fields: a tab and the command line take the first six, each expanded.
+        TSySSchein f;
+        f.Sys = 1; // "007"
+        for (std::uint8_t i = 0; i < 7; ++i)
+            f.WZ[i] = static_cast<std::uint8_t>(i + 1);
+        SystemScheinDatei d;
+        d.felder = QVector<TSySSchein>(7, f);
+        d.felder[1].Sys = 99;
+        const QVector<FeldAnsicht> felder = FelderAufloesen(d);
+        QCOMPARE(felder.size(), 6);
+        QVERIFY(felder[0].gueltig);
+        QCOMPARE(felder[0].reihen.size(), 7);
+        QCOMPARE(felder[1].systemName, UngueltigesSystem);
+        QVERIFY(felder[1].reihen.isEmpty());
     }
 
     void ungueltigeReihenSpielenNichtMit() {
