@@ -1,5 +1,6 @@
 #include "evaluation/startup.h"
 #include "platform/qt_service_set.h"
+#include "widgets/skin.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kugelblick"));
     QApplication::setApplicationVersion(QStringLiteral("1.7.0.0"));
     kb::deutscheUebersetzungLaden(app);
+    kb::skin::anwenden(app);
 
     kb::QtDiensteSatz dienste;
     kb::Programmstart start(dienste.dienste());

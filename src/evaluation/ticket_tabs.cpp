@@ -183,7 +183,8 @@ void Tippauswertung::normalTabFuellen(QWidget* tab, int n, const QString& pfad) 
     rahmen->addWidget(links);
     rahmen->addWidget(panel);
     rahmen->setStretchFactor(1, 1);
-    rahmen->setSizes({250, 370});
+    // The rows as wide as they need, the evaluation the rest.
+    rahmen->setSizes({links->sizeHint().width(), 370});
     tab->layout()->addWidget(rahmen);
 }
 
@@ -282,7 +283,8 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
     rahmen->addWidget(links);
     rahmen->addWidget(panel);
     rahmen->setStretchFactor(1, 1);
-    rahmen->setSizes({250, 370});
+    // The rows as wide as they need, the evaluation the rest.
+    rahmen->setSizes({links->sizeHint().width(), 370});
     tab->layout()->addWidget(rahmen);
 }
 
