@@ -6,7 +6,7 @@
 install(FILES ${CMAKE_BINARY_DIR}/bin/Kugelblick.qhc ${CMAKE_BINARY_DIR}/bin/Kugelblick.qch
         DESTINATION ${CMAKE_INSTALL_DATADIR}/kugelblick)
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/kugelblick.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/kugelblick.svg
+install(FILES ${CMAKE_SOURCE_DIR}/src/widgets/icons/kugelblick.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 set(CPACK_GENERATOR DEB)

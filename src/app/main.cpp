@@ -1,6 +1,7 @@
 #include "evaluation/startup.h"
 #include "platform/qt_service_set.h"
 #include "self_test.h"
+#include "widgets/skin.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     // Wayland and the task bar find the menu entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("kugelblick"));
     kb::deutscheUebersetzungLaden(app);
+    kb::skin::anwenden(app);
 
     kb::QtDiensteSatz dienste;
     kb::Programmstart start(dienste.dienste());

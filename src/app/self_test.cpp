@@ -5,6 +5,7 @@
 #include "platform/qt_help.h"
 #include "platform/qt_service_set.h"
 #include "statistics/draw_changes.h"
+#include "widgets/skin.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,6 +58,7 @@ int Selbsttest(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kugelblick"));
     QApplication::setApplicationVersion(QStringLiteral("1.7.0.0"));
     deutscheUebersetzungLaden(app);
+    skin::anwenden(app);
 
     QtDiensteSatz satz;
     Dienste dienste = satz.dienste();

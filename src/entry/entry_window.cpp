@@ -8,7 +8,7 @@
 #include "statistics/distribution_window.h"
 #include "text_import.h"
 #include "widgets/background.h"
-#include "widgets/number_field.h"
+#include "widgets/number_pad.h"
 #include "widgets/row_grid.h"
 #include "widgets/row_output.h"
 #include "widgets/superzahl_field.h"
@@ -136,7 +136,7 @@ QWidget* TFEingabe::manuelleSeiteAnlegen() {
                 seite));
     l->addWidget(hinweis(QStringLiteral("Zeilenwechsel erfolgt automatisch"), seite));
     l->addSpacing(6);
-    m_zahlen = new Zahlenfeld(0, seite);
+    m_zahlen = new Zahlenpad(Zahlenpad::feldAufbau(0), seite);
     m_zahlen->setObjectName(QStringLiteral("Zahlen"));
     l->addWidget(m_zahlen, 0, Qt::AlignHCenter);
     l->addStretch(1);
@@ -145,7 +145,7 @@ QWidget* TFEingabe::manuelleSeiteAnlegen() {
 }
 
 void TFEingabe::ZahlenAufbauen() {
-    connect(m_zahlen, &Zahlenfeld::zahlGeklickt, this, &TFEingabe::BLot50EUrClick);
+    connect(m_zahlen, &Zahlenpad::zahlGeklickt, this, &TFEingabe::BLot50EUrClick);
 }
 
 QWidget* TFEingabe::importSeiteAnlegen() {

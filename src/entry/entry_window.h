@@ -22,7 +22,7 @@ namespace kb {
 class Fensterverwaltung;
 class NavigationsLeiste;
 class TippreihenGitter;
-class Zahlenfeld;
+class Zahlenpad;
 
 // Normal ticket entry: rows typed, composed on the pad or imported into the text field,
 // transferred into the ticket table, and saved from there as a ticket file, CSV or workbook.
@@ -84,7 +84,7 @@ private:
 
     NavigationsLeiste* m_navigation = nullptr;
     QTabWidget* PC1 = nullptr;
-    Zahlenfeld* m_zahlen = nullptr;
+    Zahlenpad* m_zahlen = nullptr;
     QPlainTextEdit* M1 = nullptr;
     TippreihenGitter* G1 = nullptr;
     TippreihenGitter* G2 = nullptr;

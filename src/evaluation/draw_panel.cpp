@@ -7,6 +7,7 @@
 #include "statistics/draw_changes.h"
 #include "widgets/icons.h"
 #include "widgets/number_pad.h"
+#include "widgets/skin.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -142,7 +143,7 @@ void ZiehungsPanel::aufbauen() {
     spalte->addWidget(Label5);
 
     m_zahlen = new Zahlenpad(
-        {1, MaxZahl, 7, 0, QSize(36, 28), 8, QStringLiteral("PNummer"), QColor(215, 45, 40)}, this);
+        {1, MaxZahl, 7, 0, QSize(36, 28), 8, QStringLiteral("PNummer"), skin::farbe::KugelRot}, this);
     m_zahlen->setObjectName(QStringLiteral("PZahlen"));
     spalte->addWidget(m_zahlen, 0, Qt::AlignHCenter);
 
@@ -151,7 +152,7 @@ void ZiehungsPanel::aufbauen() {
     auto* szText = new QLabel(QStringLiteral("Superzahl"), this);
     sz->addWidget(szText, 0, Qt::AlignHCenter);
     PSZ = new Zahlenpad(
-        {0, 9, 10, SZTagVersatz, QSize(26, 24), 9, QStringLiteral("PSZNummer"), QColor(235, 175, 20)}, this);
+        {0, 9, 10, SZTagVersatz, QSize(26, 24), 9, QStringLiteral("PSZNummer"), skin::farbe::KugelGold}, this);
     PSZ->setObjectName(QStringLiteral("PSZ"));
     sz->addWidget(PSZ, 0, Qt::AlignHCenter);
     spalte->addLayout(sz);

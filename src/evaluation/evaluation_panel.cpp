@@ -66,6 +66,7 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     tage->setObjectName(QStringLiteral("RGTage"));
     auto* tageLayout = new QHBoxLayout(tage);
     tageLayout->setContentsMargins(6, 2, 6, 2);
+    tageLayout->setSpacing(4);
     RGTage = new QButtonGroup(this);
     const QStringList tageTexte = {QStringLiteral("Sa. und Mi."), QStringLiteral("Samstag"), QStringLiteral("Mittwoch")};
     for (int i = 0; i < 3; ++i) {
@@ -83,7 +84,9 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     });
     BStart = new QPushButton(QStringLiteral("Start"), this);
     BStart->setObjectName(QStringLiteral("BStart"));
-    wahl->addWidget(BStart, 0, 2, 2, 1);
+    // Narrower than the style's smallest push button, so the date lists keep their room.
+    BStart->setMinimumWidth(BStart->fontMetrics().horizontalAdvance(BStart->text()) + 24);
+    wahl->addWidget(BStart, 2, 1);
     layout->addWidget(tage);
 
     m_modell = new ErgebnisModell(m_system, z.LandesFormat, this);
@@ -114,13 +117,15 @@ AuswertungsPanel::AuswertungsPanel(bool system, Dienste& dienste, QWidget* elter
     BZeig = new QPushButton(symbolIcon(Symbol::SystemWahl), QString(), this);
     BZeig->setObjectName(QStringLiteral("BZeig"));
     BZeig->setToolTip(QStringLiteral("Höchsten Gewinn in der Liste zeigen"));
+    // One figure per line: the panel stays narrow enough for a system ticket's tab.
     summen->addWidget(new QLabel(QStringLiteral("Höchstgewinn:"), this), 0, 0);
     summen->addWidget(LHGew, 0, 1);
-    summen->addWidget(new QLabel(QStringLiteral("am:"), this), 0, 2);
-    summen->addWidget(LHGewWann, 0, 3);
-    summen->addWidget(BZeig, 0, 4);
-    summen->addWidget(new QLabel(QStringLiteral("Gesamtgewinn"), this), 1, 0);
-    summen->addWidget(LGesGewinn, 1, 1);
+    summen->addWidget(new QLabel(QStringLiteral("am:"), this), 1, 0);
+    summen->addWidget(LHGewWann, 1, 1);
+    summen->addWidget(BZeig, 1, 2);
+    summen->addWidget(new QLabel(QStringLiteral("Gesamtgewinn"), this), 2, 0);
+    summen->addWidget(LGesGewinn, 2, 1);
+    summen->setColumnStretch(3, 1);
     layout->addLayout(summen);
 
     connect(BStart, &QPushButton::clicked, this, &AuswertungsPanel::BStartClick);

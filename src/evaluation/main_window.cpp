@@ -6,6 +6,7 @@
 #include "quotas/quota_file.h"
 #include "window_router.h"
 #include "widgets/icons.h"
+#include "widgets/window_help.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -196,10 +197,9 @@ void TFAuswertung::menuUndWerkzeugleisteAnlegen() {
     Tool1->widgetForAction(hilfe)->setObjectName(hilfe->objectName());
 
     connect(hilfe, &QAction::triggered, this, [this] { m_dienste.hilfe->thema(this, HilfeKontext); });
+    hilfeAnbinden(this, m_dienste.hilfe, HilfeKontext);
     connect(inhalt, &QAction::triggered, this, [this] { m_dienste.hilfe->thema(this, 1010); });
     connect(suchen, &QAction::triggered, this, [this] { m_dienste.hilfe->suche(this); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, hilfe, &QAction::trigger);
     connect(oeffnen, &QAction::triggered, this, [this] { Pright->BOpenClick(); });
     routenAktualisieren();
 }

@@ -16,6 +16,8 @@
 #include "statistics/distribution_window.h"
 #include "systems/selection_window.h"
 #include "statistics/statistics_window.h"
+#include "widgets/window_help.h"
+#include "widgets/window_setup.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -40,10 +42,19 @@ Programmstart::~Programmstart() {
 
 void Programmstart::ausfuehren() {
     m_start = new TFStart(m_dienste.hilfe);
+    fensterEinrichten(m_start, FensterArt::Arbeit);
     m_start->show();
     m_start->repaint();
     QGuiApplication::setApplicationDisplayName(ProduktName);
 
+    // Small tool windows close on Escape; every window gets its tab order in reading order.
+    QObject::connect(&m_router, &Fensterverwaltung::fensterErzeugt, &m_router, [this](QWidget* w) {
+        static const QStringList dialoge{QStringLiteral("FNueberK"), QStringLiteral("FKal"),
+                                         QStringLiteral("FInfo"), QStringLiteral("FUpdate")};
+        fensterEinrichten(w, dialoge.contains(w->objectName()) ? FensterArt::Dialog : FensterArt::Arbeit);
+        if (w->objectName() == QLatin1String("FUpdate"))
+            hilfeAnbinden(w, m_dienste.hilfe, TFUpdate::HilfeKontext);
+    });
     langlebigeFensterErzeugen();
     routenRegistrieren();
     // "Weiter" becomes usable whatever happened while the windows were created.
@@ -59,6 +70,8 @@ void Programmstart::langlebigeFensterErzeugen() {
         try {
             QWidget* w = fabrik();
             m_router.anmelden(w);
+            fensterEinrichten(w, w->objectName() == QLatin1String("FStat1") ? FensterArt::Dialog
+                                                                            : FensterArt::Arbeit);
         } catch (const std::exception& e) {
             m_dienste.dialoge->fehler(m_start, QString::fromLocal8Bit(e.what()));
         }

@@ -52,6 +52,8 @@ QVariant ErgebnisModell::data(const QModelIndex& index, int rolle) const {
         return text(index.row(), index.column());
     if (rolle == Qt::BackgroundRole)
         return QBrush(index.row() + 1 == m_ergebnis.hoechstZeile ? QColor(185, 241, 253) : QColor(Qt::white));
+    if (rolle == Qt::ForegroundRole)
+        return QBrush(Qt::black);
     if (rolle == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (rolle == Qt::FontRole) {

@@ -181,7 +181,8 @@ void Tippauswertung::normalTabFuellen(QWidget* tab, int n, const QString& pfad) 
     rahmen->addWidget(links);
     rahmen->addWidget(panel);
     rahmen->setStretchFactor(1, 1);
-    rahmen->setSizes({250, 370});
+    // The rows as wide as they need, the evaluation the rest.
+    rahmen->setSizes({links->sizeHint().width(), 370});
     tab->layout()->addWidget(rahmen);
 }
 
@@ -278,7 +279,8 @@ void Tippauswertung::systemTabFuellen(QWidget* tab, int n, const QString& pfad) 
     rahmen->addWidget(links);
     rahmen->addWidget(panel);
     rahmen->setStretchFactor(1, 1);
-    rahmen->setSizes({250, 370});
+    // The rows as wide as they need, the evaluation the rest.
+    rahmen->setSizes({links->sizeHint().width(), 370});
     tab->layout()->addWidget(rahmen);
 }
 

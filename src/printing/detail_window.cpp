@@ -5,6 +5,7 @@
 #include "slip_models.h"
 #include "widgets/icons.h"
 #include "widgets/window_help.h"
+#include "widgets/window_setup.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -56,6 +57,7 @@ TFDetail::TFDetail(Dienste& dienste, Scheingeometrie& geometrie, QWidget* eltern
     : QWidget(eltern, Qt::Window), m_dienste(dienste), m_geometrie(geometrie),
       m_modell(new AWerteModell(geometrie, this)), GDetail(new QTableView(this)) {
     setObjectName(QStringLiteral("FDetail"));
+    fensterEinrichten(this, FensterArt::Dialog);
     setWindowTitle(FensterTitel());
     const int hoch = zustand().BildschirmHoehe > 0 && zustand().BildschirmHoehe < ClientHoehe
                          ? ClientHoeheKlein

@@ -84,7 +84,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override {
         QGroupBox::resizeEvent(e);
-        m_knopf->move(width() - m_knopf->sizeHint().width() - 2, 0);
+        m_knopf->resize(m_knopf->sizeHint());
+        m_knopf->move(width() - m_knopf->width() - 2, 0);
         m_knopf->raise();
     }
 
@@ -349,7 +350,7 @@ QWidget* TFDruck::zusatzSpalte() {
                        QStringLiteral("PZus"));
     auto* g = new QGridLayout(zus);
     g->setContentsMargins(4, 8, 4, 4);
-    g->setHorizontalSpacing(3);
+    g->setHorizontalSpacing(2);
     g->setVerticalSpacing(2);
     g->addWidget(text(QStringLiteral("x"), zus, false), 0, 3, Qt::AlignCenter);
     g->addWidget(text(QStringLiteral("y"), zus, false), 0, 4, Qt::AlignCenter);
@@ -370,7 +371,9 @@ QWidget* TFDruck::zusatzSpalte() {
                                      zus);
         cbZus[i - 1]->setObjectName(QStringLiteral("cbZus%1").arg(i));
         if (i <= 4) {
-            g->addWidget(text(namen[i - 1], zus, false), zeile, 0);
+            QLabel* spiel = text(namen[i - 1], zus, false);
+            spiel->setMinimumWidth(spiel->sizeHint().width());
+            g->addWidget(spiel, zeile, 0);
             g->addWidget(cbZus[i - 1], zeile, 1);
             g->addWidget(text(QStringLiteral("ja:"), zus, false), zeile, 2, Qt::AlignRight);
             koordinaten(i, 1);

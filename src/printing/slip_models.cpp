@@ -85,6 +85,8 @@ QVariant FeldtabellenModell::data(const QModelIndex& index, int rolle) const {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     if (rolle == Qt::BackgroundRole && index.column() == 0)
         return QApplication::palette().color(QPalette::Button);
+    if (rolle == Qt::ForegroundRole && index.column() == 0)
+        return QApplication::palette().color(QPalette::ButtonText);
     if (rolle != Qt::DisplayRole && rolle != Qt::EditRole)
         return {};
     const XY& z = m_geometrie.felder()[m_feld][index.row()];
@@ -144,6 +146,8 @@ QVariant AWerteModell::data(const QModelIndex& index, int rolle) const {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     if (rolle == Qt::BackgroundRole && index.column() == 0)
         return QApplication::palette().color(QPalette::Button);
+    if (rolle == Qt::ForegroundRole && index.column() == 0)
+        return QApplication::palette().color(QPalette::ButtonText);
     if (rolle != Qt::DisplayRole && rolle != Qt::EditRole)
         return {};
     if (index.column() == 0)

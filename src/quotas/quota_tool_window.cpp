@@ -7,6 +7,7 @@
 #include "quota_settings.h"
 #include "widgets/icons.h"
 #include "widgets/window_help.h"
+#include "widgets/window_setup.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -37,6 +38,7 @@ QPushButton* hilfeKnopf(QWidget* eltern, const QString& name) {
 TFQTool::TFQTool(Dienste& dienste, TFQuoten& editor)
     : QWidget(&editor, Qt::Window), m_dienste(dienste), m_editor(editor) {
     setObjectName(QStringLiteral("FQTool"));
+    fensterEinrichten(this, FensterArt::Dialog);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FensterTitel());
     setFixedSize(ClientBreite, ClientHoehe);

@@ -9,7 +9,7 @@
 #include "statistics/distribution.h"
 #include "widgets/background.h"
 #include "widgets/icons.h"
-#include "widgets/number_field.h"
+#include "widgets/number_pad.h"
 #include "widgets/row_grid.h"
 #include "widgets/row_output.h"
 #include "widgets/tile_panel.h"
@@ -166,20 +166,17 @@ QWidget* TFZufall::linkeSpalteAnlegen() {
         kopf->addWidget(leeren);
         block->addLayout(kopf);
 
-        auto* pad = new Zahlenfeld(g, spalte);
+        Zahlenpad::Aufbau aufbau = Zahlenpad::feldAufbau(g, PadFarben[i]);
+        aufbau.knopfGroesse = QSize(21, 20);
+        aufbau.abstand = 1;
+        auto* pad = new Zahlenpad(aufbau, spalte);
         pad->setObjectName(QStringLiteral("P%1").arg(g));
-        pad->setzeKnopfGroesse(QSize(21, 20));
-        if (auto* raster = qobject_cast<QGridLayout*>(pad->layout()))
-            raster->setSpacing(1);
         pad->setzeAuswaehlbar(true);
-        pad->setStyleSheet(
-            QStringLiteral("QPushButton:checked { background-color: %1; border: 1px solid #555; }")
-                .arg(PadFarben[i].name()));
         for (int n = 1; n <= MaxZahl; ++n) {
             // A hidden button keeps its place, so the pad does not close up around it.
-            QSizePolicy p = pad->knopf(n)->sizePolicy();
+            QSizePolicy p = pad->zahlKnopf(n)->sizePolicy();
             p.setRetainSizeWhenHidden(true);
-            pad->knopf(n)->setSizePolicy(p);
+            pad->zahlKnopf(n)->setSizePolicy(p);
         }
         connect(pad->gruppe(), &QButtonGroup::idClicked, this, &TFZufall::BLotUrClick);
         m_pads[i] = pad;
@@ -341,7 +338,7 @@ void TFZufall::padsAbgleichen() {
     for (std::size_t i = 0; i < 3; ++i) {
         for (int n = 1; n <= MaxZahl; ++n) {
             const auto gruppe = m_auswahl.gruppeVon(n);
-            TBZahl2* b = m_pads[i]->knopf(n);
+            TBZahl2* b = m_pads[i]->zahlKnopf(n);
             b->setChecked(gruppe == Gruppen[i]);
             b->setVisible(!gruppe || gruppe == Gruppen[i]);
         }
@@ -444,7 +441,7 @@ void TFZufall::laufAnzeigen(bool aktiv) {
     BStopp->setVisible(aktiv);
     m_vielGlueck->setEnabled(!aktiv);
     EAnz->setEnabled(!aktiv);
-    for (Zahlenfeld* p : m_pads)
+    for (Zahlenpad* p : m_pads)
         p->setEnabled(!aktiv);
     for (QPushButton* b : m_leeren)
         b->setEnabled(!aktiv);

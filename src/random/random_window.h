@@ -22,7 +22,7 @@ class Fensterverwaltung;
 class NavigationsLeiste;
 class TippreihenGitter;
 class ZahlKachelFeld;
-class Zahlenfeld;
+class Zahlenpad;
 
 // Random tips: the user asks for a number of rows, steers the draw with Bankzahlen,
 // Quotenkiller and Favoriten, and saves the rows as a ticket file, CSV or workbook.
@@ -102,7 +102,7 @@ private:
 
     NavigationsLeiste* m_navigation = nullptr;
     QLineEdit* EAnz = nullptr;
-    std::array<Zahlenfeld*, 3> m_pads{};
+    std::array<Zahlenpad*, 3> m_pads{};
     std::array<QPushButton*, 3> m_leeren{};
     QPushButton* m_vielGlueck = nullptr;
     QPushButton* BStopp = nullptr;

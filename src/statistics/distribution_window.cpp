@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "distribution.h"
 #include "widgets/icons.h"
+#include "widgets/window_setup.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -15,10 +16,11 @@ const QColor TFStat1::Gruen = QColor(0, 255, 0);
 
 TFStat1::TFStat1(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     setObjectName(QStringLiteral("FStat1"));
+    fensterEinrichten(this, FensterArt::Dialog);
     setWindowTitle(FensterTitel());
 
     auto* spalte = new QVBoxLayout(this);
-    spalte->setContentsMargins(10, 10, 10, 8);
+    spalte->setContentsMargins(8, 10, 8, 8);
     PVert = new ZahlKachelFeld(QStringLiteral("Verteilung der Tippzahlen"), this);
     PVert->setObjectName(QStringLiteral("PVert"));
     spalte->addWidget(PVert);

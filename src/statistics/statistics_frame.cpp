@@ -6,6 +6,7 @@
 #include "widgets/bar_chart.h"
 #include "widgets/icons.h"
 #include "widgets/number_pad.h"
+#include "widgets/skin.h"
 #include "widgets/tile_panel.h"
 
 #include <QButtonGroup>
@@ -276,7 +277,7 @@ QWidget* TFfrStatistik::suchSeite() {
     a.knopfGroesse = QSize(26, 21);
     a.punktGroesse = 7;
     a.namensPraefix = QStringLiteral("BKombi");
-    a.farbe = QColor(0, 110, 110);
+    a.farbe = skin::farbe::KugelTeal;
     PNr = new Zahlenpad(a, seite);
     PNr->setObjectName(QStringLiteral("PNr"));
     connect(PNr, &Zahlenpad::geklickt, this, &TFfrStatistik::BNrClick);

@@ -7,7 +7,8 @@
 #include "system_test_page.h"
 #include "update/draw_update.h"
 #include "widgets/icons.h"
-#include "widgets/number_field.h"
+#include "widgets/number_pad.h"
+#include "widgets/skin.h"
 #include "widgets/row_grid.h"
 #include "widgets/row_output.h"
 #include "widgets/tile_panel.h"
@@ -50,20 +51,13 @@ QLabel* hinweis(const QString& text, QWidget* eltern) {
 QLabel* zahlFeld(const QString& name, QWidget* eltern) {
     auto* l = new QLabel(QStringLiteral("0"), eltern);
     l->setObjectName(name);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAlignment(Qt::AlignCenter);
     l->setFixedSize(34, 22);
-    l->setAutoFillBackground(true);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
+    skin::rahmenLabel(l);
     return l;
 }
 
 void faerben(QLabel* l, const QColor& farbe) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, farbe.isValid() ? farbe : QApplication::palette().color(QPalette::Button));
-    l->setPalette(p);
+    skin::flaeche(l, farbe);
 }
 
 } // namespace
@@ -266,11 +260,12 @@ QWidget* TFSystemwahl::bildenSeiteAnlegen() {
     auto* seite = new QWidget;
     seite->setObjectName(QStringLiteral("TSBilden"));
     auto* l = new QHBoxLayout(seite);
-    l->setContentsMargins(6, 6, 6, 6);
+    l->setContentsMargins(6, 4, 6, 4);
     l->setSpacing(10);
 
+    // Tight enough that the distribution panel fits below the pad at the window's size.
     auto* links = new QVBoxLayout;
-    links->setSpacing(4);
+    links->setSpacing(3);
     links->addWidget(
         hinweis(QStringLiteral("Wählen Sie zunächst die wechselnden Tippzahlen, im Anschluss ggfs. die "
                                "Bankzahl(en) ."),
@@ -301,10 +296,12 @@ QWidget* TFSystemwahl::bildenSeiteAnlegen() {
     PBZ3 = zahlFeld(QStringLiteral("PBZ3"), seite);
     ist->addWidget(PBZ3);
     links->addLayout(ist);
-    m_zahlen = new Zahlenfeld(0, seite);
+    Zahlenpad::Aufbau aufbau = Zahlenpad::feldAufbau(0);
+    aufbau.knopfGroesse = QSize(34, 24);
+    m_zahlen = new Zahlenpad(aufbau, seite);
     m_zahlen->setObjectName(QStringLiteral("Zahlen"));
     for (int n = 1; n <= MaxZahl; ++n)
-        m_zahlen->knopf(n)->setObjectName(QStringLiteral("lot%1").arg(n));
+        m_zahlen->zahlKnopf(n)->setObjectName(QStringLiteral("lot%1").arg(n));
     links->addWidget(m_zahlen, 0, Qt::AlignHCenter);
     auto* bilden = new QHBoxLayout;
     auto* trBilden = new QPushButton(QStringLiteral("Tippreihen bilden"), seite);
@@ -367,7 +364,7 @@ QWidget* TFSystemwahl::bildenSeiteAnlegen() {
     rechts->addWidget(schliessen);
     l->addLayout(rechts);
 
-    connect(m_zahlen, &Zahlenfeld::zahlGeklickt, this, &TFSystemwahl::BLotUrClick);
+    connect(m_zahlen, &Zahlenpad::zahlGeklickt, this, &TFSystemwahl::BLotUrClick);
     connect(zufall, &QPushButton::clicked, this, &TFSystemwahl::BZufallClick);
     connect(loeschen, &QPushButton::clicked, this, &TFSystemwahl::BLoeschenClick);
     connect(trBilden, &QPushButton::clicked, this, &TFSystemwahl::BTRBildenClick);
@@ -556,14 +553,11 @@ void TFSystemwahl::zaehlerFaerben(bool nachListenwahl) {
 
 void TFSystemwahl::zahlenAnzeigen() {
     for (int n = 1; n <= MaxZahl; ++n) {
-        TBZahl2* k = m_zahlen->knopf(n);
+        TBZahl2* k = m_zahlen->zahlKnopf(n);
         const ZahlLook look = m_auswahl.look(n);
-        k->setStyleSheet(
-            look == ZahlLook::Normal ? QString()
-            : look == ZahlLook::Wahlzahl
-                ? QStringLiteral("background-color: rgb(255, 236, 120); border: 1px solid #806000;")
-                : QStringLiteral("background-color: rgb(179, 255, 179); border: 1px solid #207020;"));
-        k->setProperty("look", static_cast<int>(look));
+        k->setLook(look == ZahlLook::Normal     ? PadLook::Normal
+                   : look == ZahlLook::Wahlzahl ? PadLook::Wahlzahl
+                                                : PadLook::Bankzahl);
     }
     zaehlerFaerben(false);
 }

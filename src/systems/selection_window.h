@@ -25,7 +25,7 @@ class NavigationsLeiste;
 class SystemtestSeite;
 class TippreihenGitter;
 class ZahlKachelFeld;
-class Zahlenfeld;
+class Zahlenpad;
 
 // System selection: filter the catalogue, choose a system, choose the numbers, form and save
 // the tip rows, and test the system's coverage.
@@ -128,7 +128,7 @@ private:
     QLabel* PBZ2 = nullptr;
     QLabel* PWZ2 = nullptr;
     QLabel* PBZ3 = nullptr;
-    Zahlenfeld* m_zahlen = nullptr;
+    Zahlenpad* m_zahlen = nullptr;
     ZahlKachelFeld* P1 = nullptr;
     TippreihenGitter* G1 = nullptr;
     QLabel* Label9 = nullptr;

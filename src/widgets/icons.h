@@ -33,8 +33,11 @@ enum class Symbol {
     SortZurueck,
 };
 
-// Tool-bar pictograms drawn by the program, so no image files need to ship.
+// The program's icon set: SVG files compiled into the program (":/kugelblick/icons/"), drawn
+// sharp at every size and scale; no desktop icon theme is asked.
 QIcon symbolIcon(Symbol s);
+QIcon symbolIcon(const QString& svgPfad);
+QString symbolPfad(Symbol s);
 
 // A lottery ball with its number, as used on the start window and the pads.
 void kugelZeichnen(class QPainter& p, const QRectF& rahmen, int zahl, const QColor& farbe);

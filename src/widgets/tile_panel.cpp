@@ -1,19 +1,13 @@
 #include "tile_panel.h"
 
+#include "skin.h"
+
 namespace kb {
 
 TBStatNr::TBStatNr(int tag, QWidget* eltern) : QLabel(QString::number(tag), eltern), m_tag(tag) {
     setObjectName(QStringLiteral("BStatNr%1").arg(tag));
     setFixedSize(Groesse);
-    setAlignment(Qt::AlignCenter);
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0, 55, 55));
-    p.setColor(QPalette::WindowText, QColor(183, 255, 183));
-    setPalette(p);
-    setAutoFillBackground(true);
+    skin::zahlKachel(this);
 }
 
 TBStatW::TBStatW(int tag, QWidget* eltern) : QLabel(eltern), m_tag(tag) {
@@ -31,9 +25,10 @@ TBStatW::TBStatW(int tag, QWidget* eltern) : QLabel(eltern), m_tag(tag) {
 }
 
 void TBStatW::setzeFarbe(const QColor& hintergrund) {
+    // Black on every tile colour, the face colour included.
     QPalette p = palette();
     p.setColor(QPalette::Window, hintergrund.isValid() ? hintergrund : QPalette().color(QPalette::Button));
-    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::WindowText, skin::farbe::Schwarz);
     setPalette(p);
 }
 
@@ -44,13 +39,8 @@ ZahlKachelFeld::ZahlKachelFeld(const QString& titel, QWidget* eltern) : QFrame(e
     kopf->setObjectName(QStringLiteral("LTitel"));
     kopf->setGeometry(2, 2, width() - 4, KopfHoehe);
     kopf->setAlignment(Qt::AlignCenter);
-    QFont f = kopf->font();
-    f.setBold(true);
-    kopf->setFont(f);
-    kopf->setAutoFillBackground(true);
-    QPalette p = kopf->palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Mid));
-    kopf->setPalette(p);
+    skin::fett(kopf);
+    skin::flaeche(kopf, skin::farbe::Akzent);
 
     for (int i = 1; i <= 7; ++i) {
         for (int j = 1; j <= 7; ++j) {

@@ -12,7 +12,7 @@
 #include "statistics/distribution_window.h"
 #include "systems/row_export.h"
 #include "test_main.h"
-#include "widgets/number_field.h"
+#include "widgets/number_pad.h"
 #include "widgets/row_grid.h"
 
 #include <QAction>

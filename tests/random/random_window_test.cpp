@@ -7,7 +7,7 @@
 #include "platform/testing/test_services.h"
 #include "random/random_window.h"
 #include "test_main.h"
-#include "widgets/number_field.h"
+#include "widgets/number_pad.h"
 #include "widgets/row_grid.h"
 #include "widgets/tile_panel.h"
 
@@ -46,7 +46,7 @@ struct Aufbau {
     ~Aufbau() { delete w.data(); }
     template <class T> T* teil(const QString& name) const { return w->findChild<T*>(name); }
     TBZahl2* knopf(int pad, int n) const {
-        return teil<Zahlenfeld>(QStringLiteral("P%1").arg(pad))->knopf(n);
+        return teil<Zahlenpad>(QStringLiteral("P%1").arg(pad))->zahlKnopf(n);
     }
     void klick(int pad, int n) { QTest::mouseClick(knopf(pad, n), Qt::LeftButton); }
     void druecke(const char* name) {

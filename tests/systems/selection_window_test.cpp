@@ -7,7 +7,7 @@
 #include "systems/selection_window.h"
 #include "systems/system_test_page.h"
 #include "test_main.h"
-#include "widgets/number_field.h"
+#include "widgets/number_pad.h"
 #include "widgets/row_grid.h"
 #include "widgets/tile_panel.h"
 

@@ -17,6 +17,7 @@
 #include "update/update_window.h"
 #include "quotas/quota_editor_window.h"
 #include "quotas/quota_tool_window.h"
+#include "widgets/skin.h"
 
 #include <QApplication>
 #include <QAbstractButton>
@@ -25,6 +26,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -39,12 +42,45 @@
 
 #include <cstdio>
 
+namespace {
+
+// index.html beside the pictures: every picture at a glance, each linked to its full size.
+bool kontaktbogen(const QString& ziel, const QStringList& bilder) {
+    QString html = QStringLiteral(
+        "<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\"><title>Kugelblick – Fenster</title>\n"
+        "<style>body{font-family:sans-serif;background:#eef2f5;color:#1b2733;margin:16px}"
+        "figure{display:inline-block;vertical-align:top;margin:8px;padding:8px;background:#fff;"
+        "border:1px solid #9aa7b3}img{max-width:420px;max-height:320px;display:block}"
+        "figcaption{margin-top:4px;font-size:13px}</style></head><body>\n"
+        "<h1>Kugelblick – alle Fenster</h1>\n");
+    if (QFileInfo::exists(ziel + QStringLiteral("/200/index.html")))
+        html += QStringLiteral("<p><a href=\"200/index.html\">Dieselben Fenster bei 200 %</a></p>\n");
+    for (const QString& bild : bilder) {
+        const QString name = bild.toHtmlEscaped();
+        html += QStringLiteral("<figure><a href=\"%1\"><img src=\"%1\" alt=\"%2\"></a>"
+                               "<figcaption>%2</figcaption></figure>\n")
+                    .arg(name, QFileInfo(bild).completeBaseName().toHtmlEscaped());
+    }
+    html += QStringLiteral("</body></html>\n");
+    QSaveFile datei(ziel + QStringLiteral("/index.html"));
+    if (!datei.open(QIODevice::WriteOnly))
+        return false;
+    datei.write(html.toUtf8());
+    const bool ok = datei.commit();
+    if (ok)
+        std::printf("%s\n", qPrintable(ziel + QStringLiteral("/index.html")));
+    return ok;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication app(argc, argv);
+    kb::skin::anwenden(app);
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots");
     QDir().mkpath(ziel);
 
@@ -63,6 +99,13 @@ int main(int argc, char* argv[]) {
     start.ausfuehren();
 
     int fehler = 0;
+    QStringList bilder; // in the order taken, for the contact sheet
+    const auto merken = [&](const QString& datei) {
+        const QString name = QFileInfo(datei).fileName();
+        bilder.removeAll(name);
+        bilder.append(name);
+        std::printf("%s\n", qPrintable(datei));
+    };
     const auto speichern = [&](QWidget* w, const QString& name) {
         w->show();
         QApplication::processEvents();
@@ -72,7 +115,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(datei));
             ++fehler;
         } else {
-            std::printf("%s\n", qPrintable(datei));
+            merken(datei);
         }
     };
     // Every page of a window's tab controls gets a picture of its own.
@@ -131,7 +174,7 @@ int main(int argc, char* argv[]) {
         if (!bild.save(datei))
             ++fehler;
         else
-            std::printf("%s\n", qPrintable(datei));
+            merken(datei);
     }
     // The quota editor on the last draw with real quotas, and the quota tool beside it after
     // transferring its sample.
@@ -152,7 +195,8 @@ int main(int argc, char* argv[]) {
         p.drawPixmap(0, 0, links);
         p.drawPixmap(links.width() + 8, 0, rechts);
         p.end();
-        beide.save(ziel + QStringLiteral("/FQuoten-mit-FQTool.png"));
+        if (beide.save(ziel + QStringLiteral("/FQuoten-mit-FQTool.png")))
+            merken(ziel + QStringLiteral("/FQuoten-mit-FQTool.png"));
         tool->close();
     }
     for (const QString& name : start.router().registrierteNamen())
@@ -193,8 +237,8 @@ int main(int argc, char* argv[]) {
             p.drawPixmap(0, 0, schein);
             p.drawPixmap(schein.width() + 10, 0, gitter);
             p.end();
-            bild.save(ziel + QStringLiteral("/FDruck-Schein-und-A-Werte.png"));
-            std::printf("%s\n", qPrintable(ziel + QStringLiteral("/FDruck-Schein-und-A-Werte.png")));
+            if (bild.save(ziel + QStringLiteral("/FDruck-Schein-und-A-Werte.png")))
+                merken(ziel + QStringLiteral("/FDruck-Schein-und-A-Werte.png"));
         } else {
             std::fprintf(stderr, "pdftoppm failed: the printed slip has no picture\n");
         }
@@ -255,5 +299,7 @@ int main(int argc, char* argv[]) {
     kb::HilfeBetrachter hilfe(QCoreApplication::applicationDirPath() + QStringLiteral("/Kugelblick.qhc"));
     hilfe.zeigeThema(1070);
     speichern(&hilfe, QStringLiteral("FHilfe"));
+    if (!kontaktbogen(ziel, bilder))
+        ++fehler;
     return fehler == 0 ? 0 : 1;
 }
