@@ -51,6 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           {ReihenMaske({1, 2, 3, 4, 5, 6}), ReihenMaske({1, 2, 3, 4, 5, 7}),
                            ReihenMaske({1, 2, 3, 4, 8, 9}), ReihenMaske({1, 2, 3, 10, 11, 12}),
                            ReihenMaske({1, 2, 13, 14, 15, 16})}});
-    (void)Auswerten(schein, ziehungen, suche);
+    const AuswertungsErgebnis e = Auswerten(schein, ziehungen, suche);
+    // The evaluation panel shows every amount and the totals.
+    for (const Ergebniszeile& z : e.zeilen)
+        (void)GeldText(z.betrag, fuzz::Deutsch());
+    (void)GeldWaehrungText(e.gesamt, fuzz::Deutsch());
+    (void)GeldWaehrungText(e.hoechst, fuzz::Deutsch());
     return 0;
 }

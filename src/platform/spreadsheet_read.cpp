@@ -20,7 +20,9 @@ namespace {
 // No part of a workbook we read may unpack to more than this (guards against zip bombs).
 constexpr qint64 MaxEintragGroesse = qint64{512} * 1024 * 1024;
 // Cells kept in memory at most: a sheet beyond that is refused rather than exhausting memory.
-constexpr qint64 MaxZellen = 50'000'000;
+// Enough for every row of a worksheet with eight columns of tip rows; repeat counts in a tiny
+// file (ods) must not make it hundreds of millions.
+constexpr qint64 MaxZellen = qint64{BlattMaxZeilen} * 8;
 
 QString nativ(const QString& pfad) {
     return QDir::toNativeSeparators(pfad);
@@ -68,6 +70,8 @@ public:
     }
 
     void abschliessen() { m_blatt.zellen.resize(m_blatt.zeilen); }
+    // Whether this many more cells still fit.
+    bool passt(qint64 weitere) const { return m_zellen + weitere <= MaxZellen; }
 
 private:
     Tabellenblatt& m_blatt;
@@ -505,7 +509,8 @@ Result<Tabellenblatt> odsLesen(ZipArchiv& zip, const QString& pfad) {
             spalte += spaltenWdh;
         }
         if (!zellen.isEmpty()) {
-            if (zeile + zeilenWdh > BlattMaxZeilen)
+            // Checked before the copies are made: a tiny file may repeat a row a million times.
+            if (zeile + zeilenWdh > BlattMaxZeilen || !sammler.passt(zellen.size() * zeilenWdh))
                 return zuGross(pfad);
             for (qint64 i = 1; i <= zeilenWdh; ++i)
                 for (qsizetype s = 0; s < zellen.size(); ++s)
@@ -524,7 +529,57 @@ Result<Tabellenblatt> odsLesen(ZipArchiv& zip, const QString& pfad) {
 
 // ----- .xls -----
 
+// libfreexl 1.0.6 converts the name of each directory entry of the compound file with the
+// length the entry states, reading up to 64 KB from a 64-byte field. Files with such an entry
+// are broken and are refused before the library sees them.
+bool verzeichnisNamenGueltig(const QByteArray& d) {
+    const auto u16 = [&d](qint64 o) -> quint32 {
+        return o + 2 <= d.size() ? quint32(quint8(d[o])) | quint32(quint8(d[o + 1])) << 8 : 0;
+    };
+    const auto u32 = [&d, &u16](qint64 o) -> quint32 {
+        return o + 4 <= d.size() ? u16(o) | u16(o + 2) << 16 : 0xFFFFFFFEu;
+    };
+    constexpr quint32 Ende = 0xFFFFFFFAu; // this and above: free, end of chain or special
+    if (d.size() < 512)
+        return false;
+    const quint32 schiebung = u16(0x1E);
+    if (schiebung != 9 && schiebung != 12)
+        return false;
+    const qint64 sektor = qint64{1} << schiebung;
+    const qint64 proSektor = sektor / 4;
+    const qint64 sektoren = d.size() / sektor; // header included: an upper bound for every chain
+    QVector<quint32> fat;
+    for (int i = 0; i < 109; ++i)
+        if (const quint32 s = u32(0x4C + 4 * i); s < Ende)
+            fat.append(s);
+    quint32 difat = u32(0x44);
+    for (qint64 n = 0; difat < Ende && n < sektoren; ++n) {
+        const qint64 o = (qint64{difat} + 1) * sektor;
+        for (qint64 j = 0; j + 1 < proSektor; ++j)
+            if (const quint32 s = u32(o + 4 * j); s < Ende)
+                fat.append(s);
+        difat = u32(o + sektor - 4);
+    }
+    quint32 s = u32(0x30);
+    for (qint64 n = 0; s < Ende && n < sektoren; ++n) {
+        const qint64 o = (qint64{s} + 1) * sektor;
+        if (o + sektor > d.size())
+            break;
+        for (qint64 e = 0; e < sektor; e += 128)
+            if (u16(o + e + 0x40) > 64)
+                return false;
+        const qint64 fatIndex = s / proSektor;
+        s = fatIndex < fat.size() ? u32((qint64{fat[fatIndex]} + 1) * sektor + (s % proSektor) * 4) : Ende;
+    }
+    return true;
+}
+
 Result<Tabellenblatt> xlsLesen(const QString& pfad) {
+    {
+        QFile f(pfad);
+        if (!f.open(QIODevice::ReadOnly) || !verzeichnisNamenGueltig(f.readAll()))
+            return beschaedigt(pfad);
+    }
     const QByteArray name = QFile::encodeName(pfad);
     const void* h = nullptr;
     const int rc = freexl_open(name.constData(), &h);
