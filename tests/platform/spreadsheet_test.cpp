@@ -64,6 +64,13 @@ private Q_SLOTS:
                                             << "Die Datei \"%1\" ist beschädigt oder unvollständig";
         QTest::newRow("abgeschnittene xls") << "Tippreihen.xls" << qint64(1500) << "kurz.xls"
                                             << "Die Datei \"%1\" ist beschädigt oder unvollständig";
+        // Found by fuzzing: libfreexl reads a directory entry's name with the length the file
+        // states, far beyond its 64 bytes.
+        QTest::newRow("xls mit überlangem Verzeichnisnamen") << "Verzeichnisname.xls" << qint64(-1) << "name.xls"
+                                                           << "Die Datei \"%1\" ist beschädigt oder unvollständig";
+        // One cell repeated over a million rows and 16 000 columns, in a file of 500 bytes.
+        QTest::newRow("ods mit einer Million Zeilen") << "Wiederholt.ods" << qint64(-1) << "gross.ods"
+                                                     << "Die Tabelle in \"%1\" ist zu groß, um sie einzulesen.";
         QTest::newRow("Text als xlsx") << "" << qint64(0) << "text.xlsx"
                                        << "Die Datei \"%1\" ist keine Tabelle, die ich lesen kann.";
         QTest::newRow("fehlt") << "" << qint64(-1) << "fehlt.xlsx"
