@@ -529,47 +529,70 @@ Result<Tabellenblatt> odsLesen(ZipArchiv& zip, const QString& pfad) {
 
 // ----- .xls -----
 
-// libfreexl 1.0.6 converts the name of each directory entry of the compound file with the
-// length the entry states, reading up to 64 KB from a 64-byte field. Files with such an entry
-// are broken and are refused before the library sees them.
-bool verzeichnisNamenGueltig(const QByteArray& d) {
+// libfreexl 1.0.6 trusts the compound file it opens: it reads a directory entry's name with
+// the length the entry states (up to 64 KB from a 64-byte field), takes special sector numbers
+// for real ones, allocates the stream sizes the directory states and loses memory on a broken
+// allocation table. So the structure is checked
+// here first: every sector number in the header, the allocation table and the directory
+// chain must lie inside the file, every directory name within its field and every stream
+// no larger than the file.
+bool verbunddateiGueltig(const QByteArray& d) {
     const auto u16 = [&d](qint64 o) -> quint32 {
-        return o + 2 <= d.size() ? quint32(quint8(d[o])) | quint32(quint8(d[o + 1])) << 8 : 0;
+        return o >= 0 && o + 2 <= d.size() ? quint32(quint8(d[o])) | quint32(quint8(d[o + 1])) << 8 : 0;
     };
-    const auto u32 = [&d, &u16](qint64 o) -> quint32 {
-        return o + 4 <= d.size() ? u16(o) | u16(o + 2) << 16 : 0xFFFFFFFEu;
-    };
-    constexpr quint32 Ende = 0xFFFFFFFAu; // this and above: free, end of chain or special
-    if (d.size() < 512)
+    const auto u32 = [&u16](qint64 o) -> quint32 { return u16(o) | u16(o + 2) << 16; };
+    constexpr quint32 Besonders = 0xFFFFFFFAu; // this and above: free, end of chain, table sectors
+    if (d.size() < 512 || u16(0x20) != 6)
         return false;
     const quint32 schiebung = u16(0x1E);
     if (schiebung != 9 && schiebung != 12)
         return false;
     const qint64 sektor = qint64{1} << schiebung;
     const qint64 proSektor = sektor / 4;
-    const qint64 sektoren = d.size() / sektor; // header included: an upper bound for every chain
-    QVector<quint32> fat;
-    for (int i = 0; i < 109; ++i)
-        if (const quint32 s = u32(0x4C + 4 * i); s < Ende)
-            fat.append(s);
+    const qint64 sektoren = d.size() / sektor - 1; // whole sectors after the header
+    const auto imBereich = [sektoren](quint32 s) { return qint64{s} < sektoren; };
+    const auto versatz = [sektor](quint32 s) { return (qint64{s} + 1) * sektor; };
+    const quint32 fatAnzahl = u32(0x2C);
+    const quint32 miniStart = u32(0x3C);
     quint32 difat = u32(0x44);
-    for (qint64 n = 0; difat < Ende && n < sektoren; ++n) {
-        const qint64 o = (qint64{difat} + 1) * sektor;
-        for (qint64 j = 0; j + 1 < proSektor; ++j)
-            if (const quint32 s = u32(o + 4 * j); s < Ende)
-                fat.append(s);
-        difat = u32(o + sektor - 4);
+    if (fatAnzahl == 0 || fatAnzahl > sektoren || !imBereich(u32(0x30)) ||
+        (miniStart < Besonders && !imBereich(miniStart)) || (difat < Besonders && !imBereich(difat)))
+        return false;
+
+    // The sectors of the allocation table: 109 in the header, the rest in the DIFAT chain.
+    QVector<quint32> fat;
+    for (int i = 0; i < 109 && fat.size() < qint64{fatAnzahl}; ++i)
+        fat.append(u32(0x4C + 4 * i));
+    for (qint64 n = 0; fat.size() < qint64{fatAnzahl}; ++n) {
+        if (n >= sektoren || !imBereich(difat))
+            return false;
+        for (qint64 j = 0; j + 1 < proSektor && fat.size() < qint64{fatAnzahl}; ++j)
+            fat.append(u32(versatz(difat) + 4 * j));
+        difat = u32(versatz(difat) + sektor - 4);
     }
+    for (quint32 s : fat)
+        if (!imBereich(s))
+            return false;
+    // Every entry for a sector of the file names a sector of the file or a special value.
+    const auto naechster = [&](quint32 s) {
+        const qint64 i = s / proSektor;
+        return i < fat.size() ? u32(versatz(fat[i]) + (s % proSektor) * 4) : Besonders;
+    };
+    for (qint64 s = 0; s < sektoren; ++s)
+        if (const quint32 n = naechster(quint32(s)); n < Besonders && !imBereich(n))
+            return false;
+
     quint32 s = u32(0x30);
-    for (qint64 n = 0; s < Ende && n < sektoren; ++n) {
-        const qint64 o = (qint64{s} + 1) * sektor;
-        if (o + sektor > d.size())
-            break;
-        for (qint64 e = 0; e < sektor; e += 128)
-            if (u16(o + e + 0x40) > 64)
+    for (qint64 n = 0; s < Besonders; ++n) {
+        if (n >= sektoren || !imBereich(s))
+            return false;
+        for (qint64 e = 0; e < sektor; e += 128) {
+            const qint64 eintrag = versatz(s) + e;
+            // A stream cannot be larger than the file (the library allocates what it states).
+            if (u16(eintrag + 0x40) > 64 || (quint8(d[eintrag + 0x42]) != 0 && u32(eintrag + 0x78) > d.size()))
                 return false;
-        const qint64 fatIndex = s / proSektor;
-        s = fatIndex < fat.size() ? u32((qint64{fat[fatIndex]} + 1) * sektor + (s % proSektor) * 4) : Ende;
+        }
+        s = naechster(s);
     }
     return true;
 }
@@ -577,7 +600,7 @@ bool verzeichnisNamenGueltig(const QByteArray& d) {
 Result<Tabellenblatt> xlsLesen(const QString& pfad) {
     {
         QFile f(pfad);
-        if (!f.open(QIODevice::ReadOnly) || !verzeichnisNamenGueltig(f.readAll()))
+        if (!f.open(QIODevice::ReadOnly) || !verbunddateiGueltig(f.readAll()))
             return beschaedigt(pfad);
     }
     const QByteArray name = QFile::encodeName(pfad);
