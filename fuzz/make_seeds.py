@@ -135,3 +135,15 @@ with zipfile.ZipFile(os.path.join(fixtures, "Tippreihen.ods")) as z:
     put("workbook_xml", "ods", b"\x01" + z.read("content.xml"))
 put("workbook_xml", "ods-wiederholt", b"\x01" + b'<office:document-content xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"><office:body><office:spreadsheet><table:table table:name="T"><table:table-row table:number-rows-repeated="2"><table:table-cell office:value-type="float" office:value="7" table:number-columns-repeated="3"/><table:table-cell><text:p>a<text:s text:c="2"/>b</text:p></table:table-cell></table:table-row></table:table></office:spreadsheet></office:body></office:document-content>')
 put("workbook_xml", "xlsx-inline", b"\x00" + b'<worksheet><sheetData><row r="2"><c r="B2" t="inlineStr"><is><t>x</t></is></c><c t="s"><v>0</v></c><c t="b"><v>1</v></c></row></sheetData></worksheet>' + b"\x00" + b'<sst><si><t>eins</t><rPh><t>p</t></rPh></si></sst>')
+
+# Version file of the program update: 24-byte records, byte 8 the text length, text from byte 9.
+def verinfo(texts):
+    b = b""
+    for t in texts:
+        r = bytearray(24)
+        r[8] = len(t)
+        r[9:9 + len(t)] = t.encode("latin-1")
+        b += bytes(r)
+    return b
+put("verinfos", "versionen", verinfo(["1.6.0.0", "1.7.0.0"]))
+put("verinfos", "angebrochen", verinfo(["1.7.0.0"]) + b"\x00" * 11)

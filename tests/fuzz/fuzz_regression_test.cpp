@@ -19,6 +19,9 @@ KB_HARNESS(text_import)
 KB_HARNESS(quota_text)
 KB_HARNESS(spreadsheet)
 KB_HARNESS(workbook_xml)
+#ifdef KB_FUZZ_VERINFOS
+KB_HARNESS(verinfos)
+#endif
 #undef KB_HARNESS
 
 namespace {
@@ -42,6 +45,9 @@ const Ziel Ziele[] = {
     {"quota_text", kbFuzz_quota_text},
     {"spreadsheet", kbFuzz_spreadsheet},
     {"workbook_xml", kbFuzz_workbook_xml},
+#ifdef KB_FUZZ_VERINFOS
+    {"verinfos", kbFuzz_verinfos},
+#endif
 };
 
 } // namespace
