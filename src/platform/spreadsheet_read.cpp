@@ -581,20 +581,38 @@ bool verbunddateiGueltig(const QByteArray& d) {
     for (qint64 s = 0; s < sektoren; ++s)
         if (const quint32 n = naechster(quint32(s)); n < Besonders && !imBereich(n))
             return false;
-
-    quint32 s = u32(0x30);
-    for (qint64 n = 0; s < Besonders; ++n) {
-        if (n >= sektoren || !imBereich(s))
-            return false;
+    // A chain runs through sectors of the file to "end of chain" (free or table sectors inside
+    // it make the library give up without freeing its memory); calls pruefe on each sector.
+    constexpr quint32 Kettenende = 0xFFFFFFFEu;
+    const auto kette = [&](quint32 s, const auto& pruefe) {
+        for (qint64 n = 0; s != Kettenende; ++n) {
+            if (n >= sektoren || !imBereich(s) || !pruefe(s))
+                return false;
+            s = naechster(s);
+        }
+        return true;
+    };
+    const auto ohnePruefung = [](quint32) { return true; };
+    if (miniStart < Besonders && !kette(miniStart, ohnePruefung))
+        return false;
+    const quint32 miniGrenze = u32(0x38);
+    bool eintraegeGueltig = true;
+    const bool verzeichnisGueltig = kette(u32(0x30), [&](quint32 s) {
         for (qint64 e = 0; e < sektor; e += 128) {
             const qint64 eintrag = versatz(s) + e;
-            // A stream cannot be larger than the file (the library allocates what it states).
-            if (u16(eintrag + 0x40) > 64 || (quint8(d[eintrag + 0x42]) != 0 && u32(eintrag + 0x78) > d.size()))
-                return false;
+            const quint8 typ = quint8(d[eintrag + 0x42]);
+            const quint32 start = u32(eintrag + 0x74);
+            const quint32 groesse = u32(eintrag + 0x78);
+            // A stream cannot be larger than the file (the library allocates what it states);
+            // the root entry and large streams lie in chains of their own.
+            if (u16(eintrag + 0x40) > 64 || (typ != 0 && groesse > d.size()) ||
+                ((typ == 5 || (typ == 2 && groesse >= miniGrenze)) && start != Kettenende &&
+                 groesse > 0 && !kette(start, ohnePruefung)))
+                eintraegeGueltig = false;
         }
-        s = naechster(s);
-    }
-    return true;
+        return eintraegeGueltig;
+    });
+    return verzeichnisGueltig && eintraegeGueltig;
 }
 
 Result<Tabellenblatt> xlsLesen(const QString& pfad) {
