@@ -14,6 +14,15 @@ if(KB_SANITIZE)
         -fno-sanitize-recover=undefined)
     target_link_options(kb_settings INTERFACE -fsanitize=address,undefined)
 endif()
+if(KB_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "KB_FUZZ needs clang (libFuzzer): configure with the preset \"fuzz\".")
+    endif()
+    # Coverage for libFuzzer in every library; the fuzz targets themselves add the driver.
+    target_compile_options(kb_settings INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+        -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(kb_settings INTERFACE -fsanitize=address,undefined)
+endif()
 
 # One QtTest executable per test folder, registered with CTest.
 # GUI marks a folder whose tests need a QApplication.

@@ -101,7 +101,7 @@ AuswertungsErgebnis Auswerten(const AuswertungsSchein& schein, QVector<TGewAusw>
             ersteDerZiehung = false;
             const int nr = neueZeile(r);
             if (klasse > 0) {
-                e.gesamt += r.betrag;
+                e.gesamt = GeldSumme(e.gesamt, r.betrag);
                 if (r.betrag > e.hoechst) {
                     e.hoechst = r.betrag;
                     e.hoechstZeile = nr;

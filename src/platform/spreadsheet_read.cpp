@@ -20,7 +20,9 @@ namespace {
 // No part of a workbook we read may unpack to more than this (guards against zip bombs).
 constexpr qint64 MaxEintragGroesse = qint64{512} * 1024 * 1024;
 // Cells kept in memory at most: a sheet beyond that is refused rather than exhausting memory.
-constexpr qint64 MaxZellen = 50'000'000;
+// Enough for every row of a worksheet with eight columns of tip rows; repeat counts in a tiny
+// file (ods) must not make it hundreds of millions.
+constexpr qint64 MaxZellen = qint64{BlattMaxZeilen} * 8;
 
 QString nativ(const QString& pfad) {
     return QDir::toNativeSeparators(pfad);
@@ -68,6 +70,8 @@ public:
     }
 
     void abschliessen() { m_blatt.zellen.resize(m_blatt.zeilen); }
+    // Whether this many more cells still fit.
+    bool passt(qint64 weitere) const { return m_zellen + weitere <= MaxZellen; }
 
 private:
     Tabellenblatt& m_blatt;
@@ -505,7 +509,8 @@ Result<Tabellenblatt> odsLesen(ZipArchiv& zip, const QString& pfad) {
             spalte += spaltenWdh;
         }
         if (!zellen.isEmpty()) {
-            if (zeile + zeilenWdh > BlattMaxZeilen)
+            // Checked before the copies are made: a tiny file may repeat a row a million times.
+            if (zeile + zeilenWdh > BlattMaxZeilen || !sammler.passt(zellen.size() * zeilenWdh))
                 return zuGross(pfad);
             for (qint64 i = 1; i <= zeilenWdh; ++i)
                 for (qsizetype s = 0; s < zellen.size(); ++s)
@@ -524,7 +529,98 @@ Result<Tabellenblatt> odsLesen(ZipArchiv& zip, const QString& pfad) {
 
 // ----- .xls -----
 
+// libfreexl 1.0.6 trusts the compound file it opens: it reads a directory entry's name with
+// the length the entry states (up to 64 KB from a 64-byte field), takes special sector numbers
+// for real ones, allocates the stream sizes the directory states and loses memory on a broken
+// allocation table. So the structure is checked
+// here first: every sector number in the header, the allocation table and the directory
+// chain must lie inside the file, every directory name within its field and every stream
+// no larger than the file.
+bool verbunddateiGueltig(const QByteArray& d) {
+    const auto u16 = [&d](qint64 o) -> quint32 {
+        return o >= 0 && o + 2 <= d.size() ? quint32(quint8(d[o])) | quint32(quint8(d[o + 1])) << 8 : 0;
+    };
+    const auto u32 = [&u16](qint64 o) -> quint32 { return u16(o) | u16(o + 2) << 16; };
+    constexpr quint32 Besonders = 0xFFFFFFFAu; // this and above: free, end of chain, table sectors
+    if (d.size() < 512 || u16(0x20) != 6)
+        return false;
+    const quint32 schiebung = u16(0x1E);
+    if (schiebung != 9 && schiebung != 12)
+        return false;
+    const qint64 sektor = qint64{1} << schiebung;
+    const qint64 proSektor = sektor / 4;
+    const qint64 sektoren = d.size() / sektor - 1; // whole sectors after the header
+    const auto imBereich = [sektoren](quint32 s) { return qint64{s} < sektoren; };
+    const auto versatz = [sektor](quint32 s) { return (qint64{s} + 1) * sektor; };
+    const quint32 fatAnzahl = u32(0x2C);
+    const quint32 miniStart = u32(0x3C);
+    quint32 difat = u32(0x44);
+    if (fatAnzahl == 0 || fatAnzahl > sektoren || !imBereich(u32(0x30)) ||
+        (miniStart < Besonders && !imBereich(miniStart)) || (difat < Besonders && !imBereich(difat)))
+        return false;
+
+    // The sectors of the allocation table: 109 in the header, the rest in the DIFAT chain.
+    QVector<quint32> fat;
+    for (int i = 0; i < 109 && fat.size() < qint64{fatAnzahl}; ++i)
+        fat.append(u32(0x4C + 4 * i));
+    for (qint64 n = 0; fat.size() < qint64{fatAnzahl}; ++n) {
+        if (n >= sektoren || !imBereich(difat))
+            return false;
+        for (qint64 j = 0; j + 1 < proSektor && fat.size() < qint64{fatAnzahl}; ++j)
+            fat.append(u32(versatz(difat) + 4 * j));
+        difat = u32(versatz(difat) + sektor - 4);
+    }
+    for (quint32 s : fat)
+        if (!imBereich(s))
+            return false;
+    // Every entry for a sector of the file names a sector of the file or a special value.
+    const auto naechster = [&](quint32 s) {
+        const qint64 i = s / proSektor;
+        return i < fat.size() ? u32(versatz(fat[i]) + (s % proSektor) * 4) : Besonders;
+    };
+    for (qint64 s = 0; s < sektoren; ++s)
+        if (const quint32 n = naechster(quint32(s)); n < Besonders && !imBereich(n))
+            return false;
+    // A chain runs through sectors of the file to "end of chain" (free or table sectors inside
+    // it make the library give up without freeing its memory); calls pruefe on each sector.
+    constexpr quint32 Kettenende = 0xFFFFFFFEu;
+    const auto kette = [&](quint32 s, const auto& pruefe) {
+        for (qint64 n = 0; s != Kettenende; ++n) {
+            if (n >= sektoren || !imBereich(s) || !pruefe(s))
+                return false;
+            s = naechster(s);
+        }
+        return true;
+    };
+    const auto ohnePruefung = [](quint32) { return true; };
+    if (miniStart < Besonders && !kette(miniStart, ohnePruefung))
+        return false;
+    const quint32 miniGrenze = u32(0x38);
+    bool eintraegeGueltig = true;
+    const bool verzeichnisGueltig = kette(u32(0x30), [&](quint32 s) {
+        for (qint64 e = 0; e < sektor; e += 128) {
+            const qint64 eintrag = versatz(s) + e;
+            const quint8 typ = quint8(d[eintrag + 0x42]);
+            const quint32 start = u32(eintrag + 0x74);
+            const quint32 groesse = u32(eintrag + 0x78);
+            // A stream cannot be larger than the file (the library allocates what it states);
+            // the root entry and large streams lie in chains of their own.
+            if (u16(eintrag + 0x40) > 64 || (typ != 0 && groesse > d.size()) ||
+                ((typ == 5 || (typ == 2 && groesse >= miniGrenze)) && start != Kettenende &&
+                 groesse > 0 && !kette(start, ohnePruefung)))
+                eintraegeGueltig = false;
+        }
+        return eintraegeGueltig;
+    });
+    return verzeichnisGueltig && eintraegeGueltig;
+}
+
 Result<Tabellenblatt> xlsLesen(const QString& pfad) {
+    {
+        QFile f(pfad);
+        if (!f.open(QIODevice::ReadOnly) || !verbunddateiGueltig(f.readAll()))
+            return beschaedigt(pfad);
+    }
     const QByteArray name = QFile::encodeName(pfad);
     const void* h = nullptr;
     const int rc = freexl_open(name.constData(), &h);

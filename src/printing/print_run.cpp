@@ -3,6 +3,9 @@
 #include "core/row_table.h"
 #include "slip_geometry.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace kb {
 
 Result<std::optional<int>> ScheinAnzahl(const QString& start, const QString& ende, int anordnung) {
@@ -28,7 +31,13 @@ Druckablauf::Druckablauf(QVector<std::array<QString, 6>> zeilen, int s, int e, T
 }
 
 QPoint Druckablauf::seitenPunkt(int x, int y) const {
-    return {x - m_v.rand.x() + m_v.hori, y - m_v.rand.y() + m_v.vert};
+    // A broken format file may hold any coordinates: a mark that lies off the page stays
+    // off it instead of overflowing.
+    const auto lage = [](qint64 wert, int rand, int versatz) {
+        return static_cast<int>(std::clamp<qint64>(wert - rand + versatz, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+    };
+    return {lage(x, m_v.rand.x(), m_v.hori), lage(y, m_v.rand.y(), m_v.vert)};
 }
 
 Result<Schein> Druckablauf::naechsterSchein() {

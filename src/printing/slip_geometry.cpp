@@ -78,7 +78,8 @@ bool Scheingeometrie::DetailTransfer(const QString& B, int anordnung, Rueckfrage
                 return false;
             for (int j = 0; j < 7; ++j) {
                 XY& a = neu[c][r * 7 + j];
-                a.x = QString::number(*x0 + j * p);
+                // In 64 bits: a value beyond int then stops the save with the conversion error.
+                a.x = QString::number(qint64{*x0} + qint64{j} * p);
                 a.y = m_felder[c][r].y;
             }
         }
@@ -149,7 +150,7 @@ bool Scheingeometrie::automatischAusfuellen(int anordnung, const QString& C, Rue
             for (int r = 0; r < FeldZeilen; ++r) {
                 XY& zeile = m_felder[g * a.proReihe + i][r];
                 if (zeile.y.isEmpty())
-                    zeile.y = QString::number(start[g] + r * q);
+                    zeile.y = QString::number(qint64{start[g]} + qint64{r} * q);
             }
     Q_EMIT felderGeaendert();
     Q_EMIT zustandGeaendert();

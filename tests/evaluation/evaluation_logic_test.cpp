@@ -181,6 +181,25 @@ private Q_SLOTS:
         QCOMPARE(e.gesamt, Geld(503000)); // 4 hits: 50,30 (2 + SZ impossible without SZ)
     }
 
+    // A broken quota file may hold any amounts: the total stops at the largest amount
+    // instead of overflowing.
+    void gesamtBeiRiesigenQuoten() {
+        const QVector<TGewZahlen> gew = {ziehung({2024, 4, 6}, {1, 2, 3, 4, 5, 6}, 1),
+                                         ziehung({2024, 4, 10}, {1, 2, 3, 4, 5, 6}, 1)};
+        QVector<TQuoten> quoten(2);
+        quoten[0].datum = gew[0].datum;
+        quoten[1].datum = gew[1].datum;
+        quoten[0].q[2] = quoten[1].q[2] = std::numeric_limits<Geld>::max() - 5;
+        AuswertungsSchein s;
+        s.SZ = 7;
+        s.felder = {feld({}, {{1, 2, 3, 4, 5, 6}})};
+        const auto e = Auswerten(s, *ZiehungenWaehlen(gew, {0, true, 0, 1}, deutsch), QuotenSuche(quoten));
+        QCOMPARE(e.gesamt, std::numeric_limits<Geld>::max());
+        QCOMPARE(e.hoechst, std::numeric_limits<Geld>::max() - 5);
+        QCOMPARE(GeldSumme(std::numeric_limits<Geld>::min() + 1, -2), std::numeric_limits<Geld>::min());
+        QCOMPARE(GeldSumme(-5, 3), Geld(-2));
+    }
+
     void echteZiehungenUndQuoten() {
         const auto gz = DateiLesen(QStringLiteral(KB_DATENSATZ_DIR "/GZ.649"));
         const auto quo = DateiLesen(QStringLiteral(KB_DATENSATZ_DIR "/Quo.649"));

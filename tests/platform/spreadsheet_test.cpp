@@ -64,6 +64,17 @@ private Q_SLOTS:
                                             << "Die Datei \"%1\" ist beschädigt oder unvollständig";
         QTest::newRow("abgeschnittene xls") << "Tippreihen.xls" << qint64(1500) << "kurz.xls"
                                             << "Die Datei \"%1\" ist beschädigt oder unvollständig";
+        // Found by fuzzing, each a fault of libfreexl on a broken compound file: a directory name
+        // read far beyond its 64 bytes, "end of chain" taken as the first directory sector, a
+        // leak on a broken allocation table, 4 GB allocated for a stream of a 5 KB file, a leak
+        // on a free sector inside the directory chain.
+        const char* beschaedigt = "Die Datei \"%1\" ist beschädigt oder unvollständig";
+        for (const char* xls : {"Verzeichnisname.xls", "Verzeichnisbeginn.xls", "Zuordnungstabelle.xls",
+                                "Streamgroesse.xls", "Kettenende.xls"})
+            QTest::newRow(xls) << xls << qint64(-1) << "kaputt.xls" << beschaedigt;
+        // One cell repeated over a million rows and 16 000 columns, in a file of 500 bytes.
+        QTest::newRow("ods mit einer Million Zeilen") << "Wiederholt.ods" << qint64(-1) << "gross.ods"
+                                                     << "Die Tabelle in \"%1\" ist zu groß, um sie einzulesen.";
         QTest::newRow("Text als xlsx") << "" << qint64(0) << "text.xlsx"
                                        << "Die Datei \"%1\" ist keine Tabelle, die ich lesen kann.";
         QTest::newRow("fehlt") << "" << qint64(-1) << "fehlt.xlsx"

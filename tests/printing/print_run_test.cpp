@@ -1,6 +1,8 @@
 #include "printing/print_run.h"
 #include "test_main.h"
 
+#include <limits>
+
 using namespace kb;
 
 namespace {
@@ -138,6 +140,23 @@ private Q_SLOTS:
         const Schein s = *teil.naechsterSchein();
         QCOMPARE(s.zeichen.first().punkt, QPoint(103, 2010)); // row 3 in field 1
         QCOMPARE(s.zeichen.last().punkt, QPoint(1219, 2120)); // row 14 (14..19) in field 12
+    }
+
+    // A broken format file may hold any coordinates: marks far off the page stay there.
+    void koordinatenAmRand() {
+        TScheinFormat f = testFormat();
+        f.A[0][0] = {std::numeric_limits<int>::max() - 10, 5};
+        DruckVorgaben v;
+        v.hori = 1000;
+        v.vert = std::numeric_limits<int>::min();
+        v.rand = QPoint(40, 60);
+        v.nrDrucken = true;
+        v.nrX = std::numeric_limits<int>::min();
+        v.nrY = 100;
+        Druckablauf lauf(zeilen(1), 1, 1, f, v);
+        const Schein s = *lauf.naechsterSchein();
+        QCOMPARE(s.zeichen.first().punkt, QPoint(std::numeric_limits<int>::max(), std::numeric_limits<int>::min()));
+        QCOMPARE(s.zeichen.last().punkt, QPoint(std::numeric_limits<int>::min() + 960, std::numeric_limits<int>::min() + 40));
     }
 
     void zusatzNummerUndVersatz() {

@@ -1,3 +1,4 @@
+#include "core/row_table.h"
 #include "printing/slip_format.h"
 #include "printing/slip_geometry.h"
 #include "test_main.h"
@@ -104,6 +105,29 @@ private Q_SLOTS:
         QCOMPARE(f.texte.last(), text);
         QVERIFY(!g.gueltig());
         QVERIFY(g.aWerte()[0][0].x.isEmpty());
+    }
+
+    // Found by fuzzing format files: a box near the end of int. The derived boxes beyond it
+    // stop the save with the conversion error instead of overflowing.
+    void koordinatenAmEndeVonInt() {
+        Scheingeometrie g;
+        TestRueckfrage f;
+        for (int k = 0; k < 12; ++k)
+            for (int r = 0; r < 7; ++r)
+                g.setzeFeldZelle(k, r, 0, QStringLiteral("100"));
+        g.setzeFeldZelle(0, 0, 0, QStringLiteral("2147483646"));
+        QVERIFY(g.DetailTransfer(QStringLiteral("222"), 0, f));
+        QCOMPARE(g.aWerte()[0][6].x, QStringLiteral("2147483868")); // + 6 * 37
+        FormatFelder felder;
+        felder.anordnung = 0;
+        felder.B = QStringLiteral("222");
+        QVERIFY(!g.formatZumSpeichern(felder, f));
+        QCOMPARE(f.texte.last(), QStringLiteral("fehler:") + KonvertierungsFehler(QStringLiteral("2147483683")));
+
+        g.setzeFeldZelle(0, 0, 1, QStringLiteral("2147483600"));
+        g.setzeFeldZelle(6, 0, 1, QStringLiteral("675"));
+        QVERIFY(g.automatischAusfuellen(0, QStringLiteral("240"), f));
+        QCOMPARE(g.felder()[0][6].y, QStringLiteral("2147483840")); // + 6 * 40
     }
 
     void automatischAusfuellen() {
