@@ -7,6 +7,8 @@
 
 #include "annealer.h"
 #include "constructions.h"
+#include "ilp_search.h"
+#include "orbit_search.h"
 #include "rows_file.h"
 #include "systems/catalogue_table.h"
 
@@ -19,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <set>
 #include <sstream>
@@ -37,6 +40,12 @@ struct Optionen {
     std::string verfahren = "beide";
     bool weiter = false;
     bool neu = false;
+    int gruppe = -1;  // index into the candidate groups; -1: one after the other
+    int maxFrei = 8;  // free blocks beside the orbits
+    double temperatur = 0; // 0: the searches' own choice
+    bool gruppenZeigen = false;
+    int sekunden = 300;           // time limit of one cbc run
+    std::string ilpVerzeichnis = "/tmp";
 };
 
 std::uint64_t mischen(std::uint64_t x) {
@@ -114,6 +123,70 @@ Loesung symmetrischeVersuche(int v, int k, int t, int b, const Optionen& o, std:
     return beste;
 }
 
+// Search under prescribed groups (cyclic with multipliers and fixed points), the best result then
+// annealed freely when it leaves gaps.
+Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    static constexpr double temperaturen[] = {0.15, 0.25, 0.1, 0.35};
+    Loesung beste;
+    const std::vector<GruppenWahl> alle = gruppenFuer(v, k, t, b, o.maxFrei);
+    if (alle.empty())
+        return beste;
+    for (int i = 0; i < o.versuche; ++i) {
+        const std::size_t gi = o.gruppe >= 0 ? static_cast<std::size_t>(o.gruppe) : static_cast<std::size_t>(i);
+        const GruppenWahl& g = alle[gi % alle.size()];
+        GluehParameter p;
+        p.seed = mischen(seedBasis + 9191 + static_cast<std::uint64_t>(i));
+        p.zuege = o.zuege;
+        p.zuegeJeStufe = 200'000;
+        p.startTemperatur = o.temperatur > 0 ? o.temperatur
+                                             : temperaturen[(i / static_cast<int>(alle.size())) % 4];
+        const auto t0 = std::chrono::steady_clock::now();
+        const GluehErgebnis e = bahnenSuchen({v, k, t, b}, g, p);
+        std::cerr << "  " << g.gruppe.name << ", " << g.bahnen << " Bahnen, " << g.frei << " frei: " << e.luecken
+                  << " offen, " << zahlText(sekundenSeit(t0)) << " s" << std::endl;
+        const std::string name = "Bahnensuche unter " + g.gruppe.name + " (" + std::to_string(g.bahnen) +
+                                 " Bahnen, " + std::to_string(g.frei) + " freie Blöcke), T=" +
+                                 zahlText(p.startTemperatur, 2) + " seed=" + std::to_string(p.seed) +
+                                 " zuege=" + std::to_string(p.zuege);
+        if (beste.luecken < 0 || e.luecken < beste.luecken) {
+            beste.reihen = e.reihen;
+            beste.luecken = e.luecken;
+            beste.herkunft = name;
+        }
+        if (beste.luecken == 0)
+            break;
+    }
+    return beste;
+}
+
+// Exact search under each candidate group in turn (short orbits allowed, no free blocks).
+Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
+    Loesung beste;
+    std::vector<GruppenWahl> alle = gruppenFuer(v, k, t, b, b);
+    std::vector<std::string> gesehen;
+    int versucht = 0;
+    for (std::size_t i = 0; i < alle.size() && versucht < o.versuche; ++i) {
+        const Gruppe& g = alle[i].gruppe;
+        if (std::find(gesehen.begin(), gesehen.end(), g.name) != gesehen.end())
+            continue;
+        gesehen.push_back(g.name);
+        if (o.gruppe >= 0 && static_cast<int>(gesehen.size()) - 1 != o.gruppe)
+            continue;
+        const auto e = ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis);
+        if (!e)
+            continue;
+        ++versucht;
+        const long luecken = e->reihen.empty() ? -1 : fehlend(e->reihen, v, t);
+        std::cerr << "  ILP unter " << g.name << ": " << e->bericht << ", " << e->reihen.size() << " Blöcke, "
+                  << luecken << " offen" << std::endl;
+        if (luecken == 0 && static_cast<int>(e->reihen.size()) <= b) {
+            beste = {e->reihen, 0, "ILP (cbc) unter " + g.name + ": " + e->bericht};
+            break;
+        }
+    }
+    return beste;
+}
+
 // Local search with several seeds; the first attempt may start from given rows. Annealing runs
 // at a different temperature each time; with "beide" every third attempt is the weighted search.
 Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, const std::string& startName,
@@ -122,6 +195,10 @@ Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
     Loesung beste;
     if (o.verfahren == "symmetrisch")
         return symmetrischeVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "bahnen")
+        return bahnenVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "ilp")
+        return ilpVersuche(v, k, t, b, o);
     int gluehVersuch = 0;
     for (int i = 0; i < o.versuche; ++i) {
         GluehParameter p;
@@ -305,6 +382,22 @@ std::vector<Eintrag> bestandLesen(const std::string& pfad) {
     return {};
 }
 
+// One line per stored improvement in <data>_log.txt beside the data file: when, which position,
+// how many subsets stay open, and the method with its run time.
+void protokollieren(const std::string& pfad, const Eintrag& e) {
+    const std::string log =
+        (pfad.size() > 4 && pfad.ends_with(".txt") ? pfad.substr(0, pfad.size() - 4) : pfad) + "_log.txt";
+    std::FILE* f = std::fopen(log.c_str(), "a");
+    if (f == nullptr)
+        return;
+    const std::time_t jetzt = std::time(nullptr);
+    char zeit[32];
+    std::strftime(zeit, sizeof zeit, "%Y-%m-%d %H:%M", std::gmtime(&jetzt));
+    std::fprintf(f, "%s  Position %3d  C(%d,%d,%d)=%d  %ld offen  %s\n", zeit, e.position, e.WZ, e.RG, e.GA, e.TR,
+                 e.luecken, e.herkunft.c_str());
+    std::fclose(f);
+}
+
 // Stores the entry if it beats the stored one; other processes may have written meanwhile.
 bool speichern(const std::string& pfad, const Eintrag& neu, bool erzwingen) {
     DateiSperre sperre(pfad);
@@ -320,6 +413,7 @@ bool speichern(const std::string& pfad, const Eintrag& neu, bool erzwingen) {
         std::cerr << fehler << '\n';
         std::exit(1);
     }
+    protokollieren(pfad, neu);
     return true;
 }
 
@@ -327,10 +421,15 @@ int hilfe() {
     std::cerr
         << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
-           "        [--weiter] [--neu]\n"
+           "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
+           "        [--sekunden S] [--ilp-verzeichnis D]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
-           "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n";
+           "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
+           "  --verfahren bahnen  Suche unter vorgegebener Gruppe (Bahnen von Blöcken als Unbekannte)\n"
+           "  --gruppe I  nur die I-te Gruppe der Liste (--gruppen zeigt sie) statt aller nacheinander\n"
+           "  --maxfrei F  höchstens F freie Blöcke neben den Bahnen (8)\n"
+           "  --verfahren ilp  exakte Suche unter vorgegebener Gruppe mit cbc (je Lauf höchstens S Sekunden)\n";
     return 2;
 }
 
@@ -357,12 +456,25 @@ int main(int argc, char** argv) {
             o.weiter = true;
         else if (a == "--neu")
             o.neu = true;
+        else if (a == "--gruppe" && wert)
+            o.gruppe = std::stoi(argv[++i]);
+        else if (a == "--maxfrei" && wert)
+            o.maxFrei = std::stoi(argv[++i]);
+        else if (a == "--temperatur" && wert)
+            o.temperatur = std::stod(argv[++i]);
+        else if (a == "--sekunden" && wert)
+            o.sekunden = std::stoi(argv[++i]);
+        else if (a == "--ilp-verzeichnis" && wert)
+            o.ilpVerzeichnis = argv[++i];
+        else if (a == "--gruppen")
+            o.gruppenZeigen = true;
         else
             return hilfe();
     }
     if (o.daten.empty() || o.versuche < 1 ||
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
-         o.verfahren != "symmetrisch"))
+         o.verfahren != "symmetrisch" && o.verfahren != "bahnen" &&
+         o.verfahren != "ilp"))
         return hilfe();
 
     std::vector<Eintrag> bestand;
@@ -382,6 +494,17 @@ int main(int argc, char** argv) {
     if (!positionenLesen(o.positionen, bestand, positionen))
         return hilfe();
 
+    if (o.gruppenZeigen) {
+        for (int p : positionen) {
+            const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
+            const std::vector<GruppenWahl> alle = gruppenFuer(s.WZ, s.RG, s.GA, s.TR, o.maxFrei);
+            for (std::size_t i = 0; i < alle.size(); ++i)
+                std::cout << "Position " << p << " Gruppe " << i << ": " << alle[i].gruppe.name << ", Ordnung "
+                          << alle[i].gruppe.elemente.size() << ", " << alle[i].bahnen << " Bahnen, "
+                          << alle[i].frei << " frei\n";
+        }
+        return 0;
+    }
     const auto gesamt0 = std::chrono::steady_clock::now();
     int erfuellt = 0;
     for (int p : positionen) {

@@ -1,0 +1,26 @@
+#pragma once
+
+// Exact search under a prescribed group (Kramer–Mesner): one 0/1 unknown per orbit of k-subsets,
+// one covering constraint per orbit of t-subsets, at most b blocks in all; solved by the
+// branch-and-cut program cbc (Debian package coinor-cbc), run as a separate process.
+
+#include "annealer.h"
+#include "orbit_search.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kb::reihen {
+
+struct IlpErgebnis {
+    std::vector<Maske> reihen; // points 1..v; empty when no design was found
+    std::string bericht;       // cbc's verdict, orbit counts and time
+};
+
+// Writes the model to <verzeichnis>/<name>.lp, runs cbc for at most sekunden and reads its answer.
+// Returns nothing when the problem is too large to enumerate (more than maxBahnen k-orbits).
+std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
+                                     long maxBahnen = 400'000);
+
+} // namespace kb::reihen
