@@ -172,15 +172,17 @@ Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
         gesehen.push_back(g.name);
         if (o.gruppe >= 0 && static_cast<int>(gesehen.size()) - 1 != o.gruppe)
             continue;
-        const auto e = ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis);
+        const auto e = o.verfahren == "sat" ? satSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis)
+                                            : ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis);
         if (!e)
             continue;
         ++versucht;
         const long luecken = e->reihen.empty() ? -1 : fehlend(e->reihen, v, t);
-        std::cerr << "  ILP unter " << g.name << ": " << e->bericht << ", " << e->reihen.size() << " Blöcke, "
+        std::cerr << "  " << o.verfahren << " unter " << g.name << ": " << e->bericht << ", " << e->reihen.size() << " Blöcke, "
                   << luecken << " offen" << std::endl;
         if (luecken == 0 && static_cast<int>(e->reihen.size()) <= b) {
-            beste = {e->reihen, 0, "ILP (cbc) unter " + g.name + ": " + e->bericht};
+            beste = {e->reihen, 0,
+                     (o.verfahren == "sat" ? "SAT (cadical) unter " : "ILP (cbc) unter ") + g.name + ": " + e->bericht};
             break;
         }
     }
@@ -197,7 +199,7 @@ Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
         return symmetrischeVersuche(v, k, t, b, o, seedBasis);
     if (o.verfahren == "bahnen")
         return bahnenVersuche(v, k, t, b, o, seedBasis);
-    if (o.verfahren == "ilp")
+    if (o.verfahren == "ilp" || o.verfahren == "sat")
         return ilpVersuche(v, k, t, b, o);
     int gluehVersuch = 0;
     for (int i = 0; i < o.versuche; ++i) {
@@ -429,7 +431,8 @@ int hilfe() {
            "  --verfahren bahnen  Suche unter vorgegebener Gruppe (Bahnen von Blöcken als Unbekannte)\n"
            "  --gruppe I  nur die I-te Gruppe der Liste (--gruppen zeigt sie) statt aller nacheinander\n"
            "  --maxfrei F  höchstens F freie Blöcke neben den Bahnen (8)\n"
-           "  --verfahren ilp  exakte Suche unter vorgegebener Gruppe mit cbc (je Lauf höchstens S Sekunden)\n";
+           "  --verfahren ilp  exakte Suche unter vorgegebener Gruppe mit cbc (je Lauf höchstens S Sekunden)\n"
+           "  --verfahren sat  dieselbe Suche mit cadical\n";
     return 2;
 }
 
@@ -474,7 +477,7 @@ int main(int argc, char** argv) {
     if (o.daten.empty() || o.versuche < 1 ||
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
          o.verfahren != "symmetrisch" && o.verfahren != "bahnen" &&
-         o.verfahren != "ilp"))
+         o.verfahren != "ilp" && o.verfahren != "sat"))
         return hilfe();
 
     std::vector<Eintrag> bestand;

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <numeric>
+#include <sys/wait.h>
 #include <sstream>
 
 namespace kb::reihen {
@@ -24,66 +26,92 @@ Maske bildVon(const Gruppe& g, std::size_t e, Maske b) {
     return r;
 }
 
-} // namespace
+struct BahnModell {
+    int tBahnen = 0;
+    std::vector<Maske> vertreter;          // colex-smallest member of each k-orbit
+    std::vector<int> groesse;              // blocks in that orbit
+    std::vector<std::vector<int>> zeilen;  // per t-orbit: the k-orbits that cover it
+};
 
-std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
-                                     long maxBahnen) {
-    const auto t0 = std::chrono::steady_clock::now();
+std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long maxBahnen) {
     const std::size_t n = g.elemente.size();
     if (static_cast<double>(binom.c[a.v][a.k]) / static_cast<double>(n) > static_cast<double>(maxBahnen))
         return std::nullopt;
-
+    BahnModell mod;
     // Orbits of t-subsets, by rank.
     const long tAnzahl = binom.c[a.v][a.t];
     std::vector<int> tBahn(static_cast<std::size_t>(tAnzahl), -1);
-    int tBahnen = 0;
     {
         Maske m = (Maske{1} << a.t) - 1;
         for (long r = 0; r < tAnzahl; ++r, m = naechsteMaske(m)) {
             if (tBahn[static_cast<std::size_t>(r)] >= 0)
                 continue;
             for (std::size_t e = 0; e < n; ++e)
-                tBahn[static_cast<std::size_t>(rang(bildVon(g, e, m)))] = tBahnen;
-            ++tBahnen;
+                tBahn[static_cast<std::size_t>(rang(bildVon(g, e, m)))] = mod.tBahnen;
+            ++mod.tBahnen;
         }
     }
-    // Orbits of k-subsets: the colex-smallest member stands for the orbit.
-    std::vector<Maske> vertreter;
-    std::vector<int> groesse;
-    std::vector<std::vector<int>> zeilen(static_cast<std::size_t>(tBahnen));
-    {
-        const Maske ende = Maske{1} << a.v;
-        for (Maske m = (Maske{1} << a.k) - 1; m < ende; m = naechsteMaske(m)) {
-            bool kleinste = true;
-            int stab = 0;
-            for (std::size_t e = 0; e < n && kleinste; ++e) {
-                const Maske b = bildVon(g, e, m);
-                if (b < m)
-                    kleinste = false;
-                stab += b == m;
-            }
-            if (!kleinste)
-                continue;
-            const int id = static_cast<int>(vertreter.size());
-            vertreter.push_back(m);
-            groesse.push_back(static_cast<int>(n) / stab);
-            int p[64], k = 0;
-            for (Maske z = m; z != 0; z &= z - 1)
-                p[k++] = std::countr_zero(z);
-            std::vector<int> getroffen;
-            for (Maske w = (Maske{1} << a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
-                Maske s = 0;
-                for (Maske z = w; z != 0; z &= z - 1)
-                    s |= Maske{1} << p[std::countr_zero(z)];
-                getroffen.push_back(tBahn[static_cast<std::size_t>(rang(s))]);
-            }
-            std::sort(getroffen.begin(), getroffen.end());
-            getroffen.erase(std::unique(getroffen.begin(), getroffen.end()), getroffen.end());
-            for (int o : getroffen)
-                zeilen[static_cast<std::size_t>(o)].push_back(id);
+    mod.zeilen.resize(static_cast<std::size_t>(mod.tBahnen));
+    const Maske ende = Maske{1} << a.v;
+    for (Maske m = (Maske{1} << a.k) - 1; m < ende; m = naechsteMaske(m)) {
+        bool kleinste = true;
+        int stab = 0;
+        for (std::size_t e = 0; e < n && kleinste; ++e) {
+            const Maske b = bildVon(g, e, m);
+            if (b < m)
+                kleinste = false;
+            stab += b == m;
         }
+        if (!kleinste)
+            continue;
+        const int id = static_cast<int>(mod.vertreter.size());
+        mod.vertreter.push_back(m);
+        mod.groesse.push_back(static_cast<int>(n) / stab);
+        int p[64], k = 0;
+        for (Maske z = m; z != 0; z &= z - 1)
+            p[k++] = std::countr_zero(z);
+        std::vector<int> getroffen;
+        for (Maske w = (Maske{1} << a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
+            Maske s = 0;
+            for (Maske z = w; z != 0; z &= z - 1)
+                s |= Maske{1} << p[std::countr_zero(z)];
+            getroffen.push_back(tBahn[static_cast<std::size_t>(rang(s))]);
+        }
+        std::sort(getroffen.begin(), getroffen.end());
+        getroffen.erase(std::unique(getroffen.begin(), getroffen.end()), getroffen.end());
+        for (int o : getroffen)
+            mod.zeilen[static_cast<std::size_t>(o)].push_back(id);
     }
+    return mod;
+}
 
+std::vector<Maske> bahnenEntwickeln(const Gruppe& g, const BahnModell& mod, const std::vector<int>& gewaehlt) {
+    std::vector<Maske> r;
+    for (int id : gewaehlt) {
+        std::vector<Maske> bahn;
+        for (std::size_t el = 0; el < g.elemente.size(); ++el)
+            bahn.push_back(bildVon(g, el, mod.vertreter[static_cast<std::size_t>(id)]));
+        std::sort(bahn.begin(), bahn.end());
+        bahn.erase(std::unique(bahn.begin(), bahn.end()), bahn.end());
+        for (Maske b : bahn)
+            r.push_back(b << 1);
+    }
+    return r;
+}
+
+} // namespace
+
+std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
+                                     long maxBahnen) {
+    const auto t0 = std::chrono::steady_clock::now();
+    auto modell = modellBauen(a, g, maxBahnen);
+    if (!modell)
+        return std::nullopt;
+    const int tBahnen = modell->tBahnen;
+    const auto& vertreter = modell->vertreter;
+    const auto& groesse = modell->groesse;
+    const auto& zeilen = modell->zeilen;
+    const std::size_t n = g.elemente.size();
     const std::string basis = verzeichnis + "/ilp_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
                               std::to_string(a.t) + "_" + std::to_string(a.b) + "_" + std::to_string(::getpid());
     {
@@ -138,6 +166,7 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
         const bool loesung = status.rfind("Optimal", 0) == 0 ||
                              (status.rfind("Stopped", 0) == 0 && status.find("no integer") == std::string::npos);
         if (loesung) {
+            std::vector<int> gewaehlt;
             std::string zeile;
             while (std::getline(sol, zeile)) {
                 std::istringstream z(zeile);
@@ -145,19 +174,102 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
                 double wert = 0;
                 if (!(z >> nr >> name >> wert) || name.size() < 2 || name[0] != 'x' || wert < 0.5)
                     continue;
-                const auto id = static_cast<std::size_t>(std::stol(name.substr(1)));
-                if (id >= vertreter.size())
-                    continue;
-                std::vector<Maske> bahn;
-                for (std::size_t el = 0; el < n; ++el)
-                    bahn.push_back(bildVon(g, el, vertreter[id]));
-                std::sort(bahn.begin(), bahn.end());
-                bahn.erase(std::unique(bahn.begin(), bahn.end()), bahn.end());
-                for (Maske b : bahn)
-                    e.reihen.push_back(b << 1);
+                const int id = std::stoi(name.substr(1));
+                if (id >= 0 && static_cast<std::size_t>(id) < vertreter.size())
+                    gewaehlt.push_back(id);
             }
+            e.reihen = bahnenEntwickeln(g, *modell, gewaehlt);
         }
     }
+    bericht << ", " << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
+    e.bericht = bericht.str();
+    return e;
+}
+
+std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
+                                     long maxBahnen) {
+    const auto t0 = std::chrono::steady_clock::now();
+    auto modell = modellBauen(a, g, maxBahnen);
+    if (!modell)
+        return std::nullopt;
+    const BahnModell& mod = *modell;
+    // Orbit sizes in units of their greatest common divisor keep the counter small.
+    int einheit = 0;
+    for (int s : mod.groesse)
+        einheit = std::gcd(einheit, s);
+    const int K = a.b / einheit;
+    const int nx = static_cast<int>(mod.vertreter.size());
+    std::vector<std::vector<int>> klauseln;
+    for (const auto& z : mod.zeilen) {
+        std::vector<int> c;
+        for (int id : z)
+            c.push_back(id + 1);
+        klauseln.push_back(std::move(c));
+    }
+    // Sequential weighted counter: s(i, j) = "the first i orbits hold at least j units", j = 1..K.
+    int naechste = nx;
+    std::vector<int> vorher(static_cast<std::size_t>(K + 1), 0); // 0: false
+    for (int i = 0; i < nx; ++i) {
+        const int w = mod.groesse[static_cast<std::size_t>(i)] / einheit;
+        const int x = i + 1;
+        if (w > K) {
+            klauseln.push_back({-x});
+            continue;
+        }
+        std::vector<int> jetzt(static_cast<std::size_t>(K + 1), 0);
+        for (int j = 1; j <= K; ++j)
+            jetzt[static_cast<std::size_t>(j)] = ++naechste;
+        for (int j = 1; j <= K; ++j) {
+            const int sj = jetzt[static_cast<std::size_t>(j)];
+            if (vorher[static_cast<std::size_t>(j)] != 0)
+                klauseln.push_back({-vorher[static_cast<std::size_t>(j)], sj});
+            if (j <= w)
+                klauseln.push_back({-x, sj});
+            else if (vorher[static_cast<std::size_t>(j - w)] != 0)
+                klauseln.push_back({-x, -vorher[static_cast<std::size_t>(j - w)], sj});
+        }
+        // No overflow past K.
+        if (K - w + 1 >= 1 && vorher[static_cast<std::size_t>(K - w + 1)] != 0)
+            klauseln.push_back({-x, -vorher[static_cast<std::size_t>(K - w + 1)]});
+        vorher = std::move(jetzt);
+    }
+    const std::string basis = verzeichnis + "/sat_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
+                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" + std::to_string(::getpid());
+    {
+        std::ofstream f(basis + ".cnf");
+        f << "p cnf " << naechste << ' ' << klauseln.size() << '\n';
+        for (const auto& c : klauseln) {
+            for (int l : c)
+                f << l << ' ';
+            f << "0\n";
+        }
+    }
+    const std::string befehl =
+        "cadical -q -t " + std::to_string(sekunden) + " " + basis + ".cnf > " + basis + ".out 2>&1";
+    const int rc = std::system(befehl.c_str());
+    IlpErgebnis e;
+    std::ostringstream bericht;
+    bericht << mod.tBahnen << " t-Bahnen, " << nx << " k-Bahnen, " << naechste << " Variablen";
+    std::ifstream aus(basis + ".out");
+    std::string zeile;
+    std::vector<int> gewaehlt;
+    bool erfuellbar = false;
+    std::string antwort = "ohne Antwort";
+    while (std::getline(aus, zeile)) {
+        if (zeile.rfind("s ", 0) == 0) {
+            antwort = zeile.substr(2);
+            erfuellbar = zeile == "s SATISFIABLE";
+        } else if (zeile.rfind("v ", 0) == 0) {
+            std::istringstream z(zeile.substr(2));
+            int l = 0;
+            while (z >> l)
+                if (l > 0 && l <= nx)
+                    gewaehlt.push_back(l - 1);
+        }
+    }
+    bericht << ", cadical: " << antwort << " (rc " << WEXITSTATUS(rc) << ")";
+    if (erfuellbar)
+        e.reihen = bahnenEntwickeln(g, mod, gewaehlt);
     bericht << ", " << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
     e.bericht = bericht.str();
     return e;

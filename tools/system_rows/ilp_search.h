@@ -23,4 +23,9 @@ struct IlpErgebnis {
 std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
                                      long maxBahnen = 400'000);
 
+// The same model as a SAT problem (a sequential counter for the number of blocks), solved by
+// cadical (Debian package cadical); usually far quicker than cbc at finding some design.
+std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
+                                     long maxBahnen = 400'000);
+
 } // namespace kb::reihen
