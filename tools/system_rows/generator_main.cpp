@@ -294,14 +294,14 @@ Loesung lnsVersuche(int v, int k, int t, int b, const std::vector<Maske>& start,
     return beste;
 }
 
-// C(v, 4, 2) for v = 10 mod 12 with v(v-1)/12 rounded up blocks: 3 pairs more than all pairs
+// C(v, 4, 2) for v = 7, 10 mod 12 with v(v-1)/12 rounded up blocks: 3 pairs more than all pairs
 // fit, which forces two points x, y of degree (v+2)/3 that share 4 blocks {x, y, a, b}; their other
 // blocks are triples + x and triples + y, each set of triples a partition of the v - 10 remaining
 // points. These blocks are fixed here (the y-triples at random, meeting the x-triples in at most
 // a point) and SAT decomposes the pairs left into blocks of 4.
 Loesung strukturVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
     Loesung beste;
-    if (k != 4 || t != 2 || v % 12 != 10 || b != (v * (v - 1) + 11) / 12)
+    if (k != 4 || t != 2 || v % 3 != 1 || v < 13 || 6 * b - v * (v - 1) / 2 != 3)
         return beste;
     Zufall zufall(seedBasis);
     const auto bit = [](int p) { return Maske{1} << p; };
@@ -598,7 +598,7 @@ int hilfe() {
            "  --verfahren sat  dieselbe Suche mit cadical; --sat-frei F erlaubt F Blöcke außerhalb der Bahnen\n"
            "  --verfahren ergaenzen  algebraische Designs ohne einige Punkte, durch SAT ergänzt\n"
            "  --verfahren lns  N gespeicherte Blöcke (mit --weiter) durch SAT ersetzen\n"
-           "  --verfahren struktur  C(v,4,2), v = 10 mod 12: erzwungene Struktur fest, Rest durch SAT\n";
+           "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt überdeckt\n";
     return 2;
 }
 
