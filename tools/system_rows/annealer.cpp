@@ -12,7 +12,7 @@ namespace {
 
 class Suche {
 public:
-    Suche(const Aufgabe& a, std::uint64_t seed) : m_a(a), m_zufall(seed) {
+    Suche(const Aufgabe& a, std::uint64_t seed, int fest = 0) : m_a(a), m_zufall(seed), m_fest(fest) {
         const long anzahl = binom.c[a.v][a.t];
         m_zaehler.assign(static_cast<std::size_t>(anzahl), 0);
         m_offenStelle.assign(static_cast<std::size_t>(anzahl), -1);
@@ -70,7 +70,7 @@ public:
         int kandidaten[1024];
         int n = 0;
         const int ziel = m_a.t - 1;
-        for (int i = 0; i < m_a.b && n < 1024; ++i)
+        for (int i = m_fest; i < m_a.b && n < 1024; ++i)
             if (std::popcount(m_bloecke[static_cast<std::size_t>(i)] & T) == ziel)
                 kandidaten[n++] = i;
         if (n == 0)
@@ -146,6 +146,7 @@ private:
 
     Aufgabe m_a;
     Zufall m_zufall;
+    int m_fest = 0;
     std::vector<Maske> m_bloecke;
     std::vector<int> m_zaehler;
     std::vector<int> m_offen;
@@ -307,7 +308,7 @@ private:
 } // namespace
 
 GluehErgebnis ausgluehen(const Aufgabe& a, const std::vector<Maske>& start, const GluehParameter& p) {
-    Suche s(a, p.seed);
+    Suche s(a, p.seed, p.festeBloecke);
     std::vector<Maske> vorgabe;
     for (Maske m : start)
         vorgabe.push_back(m >> 1); // the search counts points from 0

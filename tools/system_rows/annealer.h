@@ -30,6 +30,7 @@ struct GluehParameter {
     double kuehlFaktor = 1.0;
     std::uint64_t zuegeJeStufe = 1'000'000; // moves per temperature step; 0 = from the problem size
     int stufenOhneFortschritt = 20;         // steps without a new best before going back to the best
+    int festeBloecke = 0;                   // the first blocks of the start never move (annealing only)
 };
 
 struct GluehErgebnis {

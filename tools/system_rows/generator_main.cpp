@@ -7,7 +7,10 @@
 
 #include "annealer.h"
 #include "constructions.h"
+#include "ilp_search.h"
+#include "orbit_search.h"
 #include "rows_file.h"
+#include "subsets.h"
 #include "systems/catalogue_table.h"
 
 #include <fcntl.h>
@@ -19,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <set>
 #include <sstream>
@@ -37,6 +41,14 @@ struct Optionen {
     std::string verfahren = "beide";
     bool weiter = false;
     bool neu = false;
+    int gruppe = -1;  // index into the candidate groups; -1: one after the other
+    int maxFrei = 8;  // free blocks beside the orbits
+    double temperatur = 0; // 0: the searches' own choice
+    bool gruppenZeigen = false;
+    int sekunden = 300;           // time limit of one cbc or cadical run
+    int satFrei = 0;              // blocks outside the orbits in the SAT model
+    int lnsBloecke = 10;          // blocks the large neighbourhood search replaces at once
+    std::string ilpVerzeichnis = "/tmp";
 };
 
 std::uint64_t mischen(std::uint64_t x) {
@@ -114,6 +126,241 @@ Loesung symmetrischeVersuche(int v, int k, int t, int b, const Optionen& o, std:
     return beste;
 }
 
+// Search under prescribed groups (cyclic with multipliers and fixed points), the best result then
+// annealed freely when it leaves gaps.
+Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    static constexpr double temperaturen[] = {0.15, 0.25, 0.1, 0.35};
+    Loesung beste;
+    const std::vector<GruppenWahl> alle = gruppenFuer(v, k, t, b, o.maxFrei);
+    if (alle.empty())
+        return beste;
+    for (int i = 0; i < o.versuche; ++i) {
+        const std::size_t gi = o.gruppe >= 0 ? static_cast<std::size_t>(o.gruppe) : static_cast<std::size_t>(i);
+        const GruppenWahl& g = alle[gi % alle.size()];
+        GluehParameter p;
+        p.seed = mischen(seedBasis + 9191 + static_cast<std::uint64_t>(i));
+        p.zuege = o.zuege;
+        p.zuegeJeStufe = 200'000;
+        p.startTemperatur = o.temperatur > 0 ? o.temperatur
+                                             : temperaturen[(i / static_cast<int>(alle.size())) % 4];
+        const auto t0 = std::chrono::steady_clock::now();
+        const GluehErgebnis e = bahnenSuchen({v, k, t, b}, g, p);
+        std::cerr << "  " << g.gruppe.name << ", " << g.bahnen << " Bahnen, " << g.frei << " frei: " << e.luecken
+                  << " offen, " << zahlText(sekundenSeit(t0)) << " s" << std::endl;
+        const std::string name = "Bahnensuche unter " + g.gruppe.name + " (" + std::to_string(g.bahnen) +
+                                 " Bahnen, " + std::to_string(g.frei) + " freie Blöcke), T=" +
+                                 zahlText(p.startTemperatur, 2) + " seed=" + std::to_string(p.seed) +
+                                 " zuege=" + std::to_string(p.zuege);
+        if (beste.luecken < 0 || e.luecken < beste.luecken) {
+            beste.reihen = e.reihen;
+            beste.luecken = e.luecken;
+            beste.herkunft = name;
+        }
+        if (beste.luecken == 0)
+            break;
+    }
+    return beste;
+}
+
+// Exact search under each candidate group in turn (short orbits allowed, no free blocks).
+Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
+    Loesung beste;
+    std::vector<GruppenWahl> alle = gruppenFuer(v, k, t, b, b);
+    std::vector<std::string> gesehen;
+    int versucht = 0;
+    for (std::size_t i = 0; i < alle.size() && versucht < o.versuche; ++i) {
+        const Gruppe& g = alle[i].gruppe;
+        if (std::find(gesehen.begin(), gesehen.end(), g.name) != gesehen.end())
+            continue;
+        gesehen.push_back(g.name);
+        if (o.gruppe >= 0 && static_cast<int>(gesehen.size()) - 1 != o.gruppe)
+            continue;
+        const auto e = o.verfahren == "sat" ? satSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis, o.satFrei)
+                                            : ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis);
+        if (!e)
+            continue;
+        ++versucht;
+        const long luecken = e->reihen.empty() ? -1 : fehlend(e->reihen, v, t);
+        std::cerr << "  " << o.verfahren << " unter " << g.name << ": " << e->bericht << ", " << e->reihen.size() << " Blöcke, "
+                  << luecken << " offen" << std::endl;
+        if (luecken == 0 && static_cast<int>(e->reihen.size()) <= b) {
+            beste = {e->reihen, 0,
+                     (o.verfahren == "sat" ? "SAT (cadical) unter " : "ILP (cbc) unter ") + g.name + ": " + e->bericht};
+            break;
+        }
+    }
+    return beste;
+}
+
+// Relabels the points of blocks on 1..v2 without the points in weg onto 1..v; blocks through a
+// removed point are dropped.
+std::vector<Maske> ohnePunkte(const std::vector<Maske>& bloecke, int v2, Maske weg) {
+    std::vector<int> neu(static_cast<std::size_t>(v2 + 1), 0);
+    int n = 0;
+    for (int p = 1; p <= v2; ++p)
+        if (!(weg & (Maske{1} << p)))
+            neu[static_cast<std::size_t>(p)] = ++n;
+    std::vector<Maske> r;
+    for (Maske b : bloecke) {
+        if (b & weg)
+            continue;
+        Maske m = 0;
+        for (Maske z = b; z != 0; z &= z - 1)
+            m |= Maske{1} << neu[static_cast<std::size_t>(std::countr_zero(z))];
+        r.push_back(m);
+    }
+    return r;
+}
+
+// Designs on a few more points with those points removed; the blocks through them are replaced
+// by as many new blocks as the budget leaves, found by SAT.
+Loesung ergaenzenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    Loesung beste;
+    Zufall zufall(seedBasis);
+    for (int v2 = v + 1; v2 <= v + 6 && v2 < 64; ++v2) {
+        const auto a = algebraischeKonstruktion(v2, k, t, 100000);
+        if (!a)
+            continue;
+        for (int i = 0; i < o.versuche; ++i) {
+            Maske weg = 0;
+            if (i == 0)
+                for (int p = v + 1; p <= v2; ++p)
+                    weg |= Maske{1} << p;
+            while (std::popcount(weg) < v2 - v)
+                weg |= Maske{1} << (1 + zufall.unter(static_cast<std::uint32_t>(v2)));
+            const std::vector<Maske> fest = ohnePunkte(a->reihen, v2, weg);
+            if (static_cast<int>(fest.size()) > b)
+                break;
+            const auto e = satErgaenzen({v, k, t, b}, fest, o.sekunden, o.ilpVerzeichnis);
+            if (!e)
+                continue;
+            std::cerr << "  " << a->name << " ohne " << v2 - v << " Punkte: " << e->bericht << std::endl;
+            if (!e->reihen.empty() && fehlend(e->reihen, v, t) == 0)
+                return {e->reihen, 0, a->name + " ohne " + std::to_string(v2 - v) + " Punkte, ergänzt (" +
+                                          e->bericht + ")"};
+        }
+    }
+    return beste;
+}
+
+// Large neighbourhood search on the stored rows: drop some blocks (those meeting an uncovered
+// subset first, then random ones) and let SAT refill them so that nothing stays uncovered.
+Loesung lnsVersuche(int v, int k, int t, int b, const std::vector<Maske>& start, const Optionen& o,
+                    std::uint64_t seedBasis) {
+    Loesung beste;
+    if (start.empty())
+        return beste;
+    Zufall zufall(seedBasis);
+    // The uncovered t-subsets of the start.
+    std::vector<Maske> offen;
+    for (Maske m = (Maske{1} << t) - 1; m < (Maske{1} << v); m = kb::reihen::naechsteMaske(m)) {
+        const Maske T = m << 1;
+        if (std::none_of(start.begin(), start.end(), [&](Maske r) { return (r & T) == T; }))
+            offen.push_back(T);
+    }
+    for (int i = 0; i < o.versuche; ++i) {
+        std::vector<Maske> rest = start;
+        std::vector<char> weg(rest.size(), 0);
+        int anzahl = 0;
+        // Blocks near an uncovered subset: they share t - 1 points with it.
+        if (!offen.empty()) {
+            const Maske T = offen[zufall.unter(static_cast<std::uint32_t>(offen.size()))];
+            for (std::size_t j = 0; j < rest.size() && anzahl < o.lnsBloecke / 2; ++j)
+                if (std::popcount(rest[j] & T) == t - 1 && zufall.unter(2) == 0) {
+                    weg[j] = 1;
+                    ++anzahl;
+                }
+        }
+        while (anzahl < o.lnsBloecke) {
+            const std::size_t j = zufall.unter(static_cast<std::uint32_t>(rest.size()));
+            if (!weg[j]) {
+                weg[j] = 1;
+                ++anzahl;
+            }
+        }
+        std::vector<Maske> fest;
+        for (std::size_t j = 0; j < rest.size(); ++j)
+            if (!weg[j])
+                fest.push_back(rest[j]);
+        const auto e = satErgaenzen({v, k, t, b}, fest, o.sekunden, o.ilpVerzeichnis);
+        if (!e)
+            continue;
+        std::cerr << "  LNS " << i << ": " << e->bericht << std::endl;
+        if (!e->reihen.empty() && fehlend(e->reihen, v, t) == 0)
+            return {e->reihen, 0,
+                    "gespeicherte Reihen, " + std::to_string(o.lnsBloecke) + " Blöcke neu ergänzt (Versuch " +
+                        std::to_string(i) + ", " + e->bericht + ")"};
+    }
+    return beste;
+}
+
+// C(v, 4, 2) for v = 7, 10 mod 12 with v(v-1)/12 rounded up blocks: 3 pairs more than all pairs
+// fit, which forces two points x, y of degree (v+2)/3 that share 4 blocks {x, y, a, b}; their other
+// blocks are triples + x and triples + y, each set of triples a partition of the v - 10 remaining
+// points. These blocks are fixed here (the y-triples at random, meeting the x-triples in at most
+// a point) and SAT decomposes the pairs left into blocks of 4.
+Loesung strukturVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    Loesung beste;
+    if (k != 4 || t != 2 || v % 3 != 1 || v < 13 || 6 * b - v * (v - 1) / 2 != 3)
+        return beste;
+    Zufall zufall(seedBasis);
+    const auto bit = [](int p) { return Maske{1} << p; };
+    const Maske x = bit(v - 1), y = bit(v);
+    for (int i = 0; i < o.versuche; ++i) {
+        std::vector<Maske> fest;
+        for (int a = 1; a <= 8; a += 2)
+            fest.push_back(x | y | bit(a) | bit(a + 1));
+        const int n = v - 10; // points 9 .. v - 2
+        for (int j = 0; j < n; j += 3)
+            fest.push_back(x | bit(9 + j) | bit(10 + j) | bit(11 + j));
+        // A random partition into triples that shares no pair with the x-triples.
+        std::vector<int> punkte(static_cast<std::size_t>(n));
+        bool gut = false;
+        for (int versuch = 0; versuch < 10000 && !gut; ++versuch) {
+            for (int j = 0; j < n; ++j)
+                punkte[static_cast<std::size_t>(j)] = 9 + j;
+            for (int j = n - 1; j > 0; --j)
+                std::swap(punkte[static_cast<std::size_t>(j)],
+                          punkte[zufall.unter(static_cast<std::uint32_t>(j + 1))]);
+            gut = true;
+            for (int j = 0; j < n && gut; j += 3)
+                for (int p = 0; p < 3; ++p)
+                    for (int q = p + 1; q < 3; ++q)
+                        if ((punkte[static_cast<std::size_t>(j + p)] - 9) / 3 ==
+                            (punkte[static_cast<std::size_t>(j + q)] - 9) / 3)
+                            gut = false;
+        }
+        if (!gut)
+            continue;
+        for (int j = 0; j < n; j += 3)
+            fest.push_back(y | bit(punkte[static_cast<std::size_t>(j)]) | bit(punkte[static_cast<std::size_t>(j + 1)]) |
+                           bit(punkte[static_cast<std::size_t>(j + 2)]));
+        const auto e = satErgaenzen({v, k, t, b}, fest, o.sekunden, o.ilpVerzeichnis);
+        if (!e)
+            continue;
+        std::cerr << "  Struktur " << i << ": " << e->bericht << std::endl;
+        if (!e->reihen.empty() && fehlend(e->reihen, v, t) == 0)
+            return {e->reihen, 0,
+                    "zwei Punkte in 4 gemeinsamen Blöcken, Tripel fest, Rest ergänzt (" + e->bericht + ")"};
+        // Too large for the exact cover: anneal the other blocks around the fixed ones.
+        GluehParameter p;
+        p.seed = mischen(seedBasis + 555 + static_cast<std::uint64_t>(i));
+        p.zuege = o.zuege;
+        p.festeBloecke = static_cast<int>(fest.size());
+        p.startTemperatur = o.temperatur > 0 ? o.temperatur : 0.2;
+        const GluehErgebnis g = ausgluehen({v, k, t, b}, fest, p);
+        std::cerr << "  Struktur " << i << ", Ausglühen: " << g.luecken << " offen" << std::endl;
+        if (beste.luecken < 0 || g.luecken < beste.luecken)
+            beste = {g.reihen, g.luecken,
+                     "zwei Punkte in 4 gemeinsamen Blöcken, Tripel fest, Rest Ausglühen T=" +
+                         zahlText(p.startTemperatur, 2) + " seed=" + std::to_string(p.seed) +
+                         " zuege=" + std::to_string(p.zuege)};
+        if (beste.luecken == 0)
+            return beste;
+    }
+    return beste;
+}
+
 // Local search with several seeds; the first attempt may start from given rows. Annealing runs
 // at a different temperature each time; with "beide" every third attempt is the weighted search.
 Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, const std::string& startName,
@@ -122,6 +369,16 @@ Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
     Loesung beste;
     if (o.verfahren == "symmetrisch")
         return symmetrischeVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "bahnen")
+        return bahnenVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "ilp" || o.verfahren == "sat")
+        return ilpVersuche(v, k, t, b, o);
+    if (o.verfahren == "ergaenzen")
+        return ergaenzenVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "struktur")
+        return strukturVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "lns")
+        return lnsVersuche(v, k, t, b, start, o, seedBasis);
     int gluehVersuch = 0;
     for (int i = 0; i < o.versuche; ++i) {
         GluehParameter p;
@@ -305,6 +562,22 @@ std::vector<Eintrag> bestandLesen(const std::string& pfad) {
     return {};
 }
 
+// One line per stored improvement in <data>_log.txt beside the data file: when, which position,
+// how many subsets stay open, and the method with its run time.
+void protokollieren(const std::string& pfad, const Eintrag& e) {
+    const std::string log =
+        (pfad.size() > 4 && pfad.ends_with(".txt") ? pfad.substr(0, pfad.size() - 4) : pfad) + "_log.txt";
+    std::FILE* f = std::fopen(log.c_str(), "a");
+    if (f == nullptr)
+        return;
+    const std::time_t jetzt = std::time(nullptr);
+    char zeit[32];
+    std::strftime(zeit, sizeof zeit, "%Y-%m-%d %H:%M", std::gmtime(&jetzt));
+    std::fprintf(f, "%s  Position %3d  C(%d,%d,%d)=%d  %ld offen  %s\n", zeit, e.position, e.WZ, e.RG, e.GA, e.TR,
+                 e.luecken, e.herkunft.c_str());
+    std::fclose(f);
+}
+
 // Stores the entry if it beats the stored one; other processes may have written meanwhile.
 bool speichern(const std::string& pfad, const Eintrag& neu, bool erzwingen) {
     DateiSperre sperre(pfad);
@@ -320,6 +593,7 @@ bool speichern(const std::string& pfad, const Eintrag& neu, bool erzwingen) {
         std::cerr << fehler << '\n';
         std::exit(1);
     }
+    protokollieren(pfad, neu);
     return true;
 }
 
@@ -327,10 +601,19 @@ int hilfe() {
     std::cerr
         << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
-           "        [--weiter] [--neu]\n"
+           "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
+           "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
-           "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n";
+           "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
+           "  --verfahren bahnen  Suche unter vorgegebener Gruppe (Bahnen von Blöcken als Unbekannte)\n"
+           "  --gruppe I  nur die I-te Gruppe der Liste (--gruppen zeigt sie) statt aller nacheinander\n"
+           "  --maxfrei F  höchstens F freie Blöcke neben den Bahnen (8)\n"
+           "  --verfahren ilp  exakte Suche unter vorgegebener Gruppe mit cbc (je Lauf höchstens S Sekunden)\n"
+           "  --verfahren sat  dieselbe Suche mit cadical; --sat-frei F erlaubt F Blöcke außerhalb der Bahnen\n"
+           "  --verfahren ergaenzen  algebraische Designs ohne einige Punkte, durch SAT ergänzt\n"
+           "  --verfahren lns  N gespeicherte Blöcke (mit --weiter) durch SAT ersetzen\n"
+           "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt überdeckt\n";
     return 2;
 }
 
@@ -357,12 +640,30 @@ int main(int argc, char** argv) {
             o.weiter = true;
         else if (a == "--neu")
             o.neu = true;
+        else if (a == "--gruppe" && wert)
+            o.gruppe = std::stoi(argv[++i]);
+        else if (a == "--maxfrei" && wert)
+            o.maxFrei = std::stoi(argv[++i]);
+        else if (a == "--temperatur" && wert)
+            o.temperatur = std::stod(argv[++i]);
+        else if (a == "--sekunden" && wert)
+            o.sekunden = std::stoi(argv[++i]);
+        else if (a == "--lns-bloecke" && wert)
+            o.lnsBloecke = std::stoi(argv[++i]);
+        else if (a == "--sat-frei" && wert)
+            o.satFrei = std::stoi(argv[++i]);
+        else if (a == "--ilp-verzeichnis" && wert)
+            o.ilpVerzeichnis = argv[++i];
+        else if (a == "--gruppen")
+            o.gruppenZeigen = true;
         else
             return hilfe();
     }
     if (o.daten.empty() || o.versuche < 1 ||
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
-         o.verfahren != "symmetrisch"))
+         o.verfahren != "symmetrisch" && o.verfahren != "bahnen" &&
+         o.verfahren != "ilp" && o.verfahren != "sat" &&
+         o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "struktur"))
         return hilfe();
 
     std::vector<Eintrag> bestand;
@@ -382,6 +683,17 @@ int main(int argc, char** argv) {
     if (!positionenLesen(o.positionen, bestand, positionen))
         return hilfe();
 
+    if (o.gruppenZeigen) {
+        for (int p : positionen) {
+            const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
+            const std::vector<GruppenWahl> alle = gruppenFuer(s.WZ, s.RG, s.GA, s.TR, o.maxFrei);
+            for (std::size_t i = 0; i < alle.size(); ++i)
+                std::cout << "Position " << p << " Gruppe " << i << ": " << alle[i].gruppe.name << ", Ordnung "
+                          << alle[i].gruppe.elemente.size() << ", " << alle[i].bahnen << " Bahnen, "
+                          << alle[i].frei << " frei\n";
+        }
+        return 0;
+    }
     const auto gesamt0 = std::chrono::steady_clock::now();
     int erfuellt = 0;
     for (int p : positionen) {

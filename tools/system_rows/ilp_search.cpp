@@ -1,0 +1,526 @@
+#include "ilp_search.h"
+
+#include "subsets.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <numeric>
+#include <sys/wait.h>
+#include <sstream>
+
+namespace kb::reihen {
+
+namespace {
+
+Maske bildVon(const Gruppe& g, std::size_t e, Maske b) {
+    Maske r = 0;
+    for (; b != 0; b &= b - 1)
+        r |= Maske{1} << g.elemente[e][static_cast<std::size_t>(std::countr_zero(b))];
+    return r;
+}
+
+struct BahnModell {
+    int tBahnen = 0;
+    std::vector<Maske> vertreter;          // colex-smallest member of each k-orbit
+    std::vector<int> groesse;              // blocks in that orbit
+    std::vector<std::vector<int>> zeilen;  // per t-orbit: the k-orbits that cover it
+    std::vector<int> tBahn;                // per t-subset (by rank): its orbit
+};
+
+std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long maxBahnen) {
+    const std::size_t n = g.elemente.size();
+    if (static_cast<double>(binom.c[a.v][a.k]) / static_cast<double>(n) > static_cast<double>(maxBahnen))
+        return std::nullopt;
+    BahnModell mod;
+    // Orbits of t-subsets, by rank.
+    const long tAnzahl = binom.c[a.v][a.t];
+    std::vector<int>& tBahn = mod.tBahn;
+    tBahn.assign(static_cast<std::size_t>(tAnzahl), -1);
+    {
+        Maske m = (Maske{1} << a.t) - 1;
+        for (long r = 0; r < tAnzahl; ++r, m = naechsteMaske(m)) {
+            if (tBahn[static_cast<std::size_t>(r)] >= 0)
+                continue;
+            for (std::size_t e = 0; e < n; ++e)
+                tBahn[static_cast<std::size_t>(rang(bildVon(g, e, m)))] = mod.tBahnen;
+            ++mod.tBahnen;
+        }
+    }
+    mod.zeilen.resize(static_cast<std::size_t>(mod.tBahnen));
+    const Maske ende = Maske{1} << a.v;
+    for (Maske m = (Maske{1} << a.k) - 1; m < ende; m = naechsteMaske(m)) {
+        bool kleinste = true;
+        int stab = 0;
+        for (std::size_t e = 0; e < n && kleinste; ++e) {
+            const Maske b = bildVon(g, e, m);
+            if (b < m)
+                kleinste = false;
+            stab += b == m;
+        }
+        if (!kleinste)
+            continue;
+        const int id = static_cast<int>(mod.vertreter.size());
+        mod.vertreter.push_back(m);
+        mod.groesse.push_back(static_cast<int>(n) / stab);
+        int p[64], k = 0;
+        for (Maske z = m; z != 0; z &= z - 1)
+            p[k++] = std::countr_zero(z);
+        std::vector<int> getroffen;
+        for (Maske w = (Maske{1} << a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
+            Maske s = 0;
+            for (Maske z = w; z != 0; z &= z - 1)
+                s |= Maske{1} << p[std::countr_zero(z)];
+            getroffen.push_back(tBahn[static_cast<std::size_t>(rang(s))]);
+        }
+        std::sort(getroffen.begin(), getroffen.end());
+        getroffen.erase(std::unique(getroffen.begin(), getroffen.end()), getroffen.end());
+        for (int o : getroffen)
+            mod.zeilen[static_cast<std::size_t>(o)].push_back(id);
+    }
+    return mod;
+}
+
+std::vector<Maske> bahnenEntwickeln(const Gruppe& g, const BahnModell& mod, const std::vector<int>& gewaehlt) {
+    std::vector<Maske> r;
+    for (int id : gewaehlt) {
+        std::vector<Maske> bahn;
+        for (std::size_t el = 0; el < g.elemente.size(); ++el)
+            bahn.push_back(bildVon(g, el, mod.vertreter[static_cast<std::size_t>(id)]));
+        std::sort(bahn.begin(), bahn.end());
+        bahn.erase(std::unique(bahn.begin(), bahn.end()), bahn.end());
+        for (Maske b : bahn)
+            r.push_back(b << 1);
+    }
+    return r;
+}
+
+} // namespace
+
+std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
+                                     long maxBahnen) {
+    const auto t0 = std::chrono::steady_clock::now();
+    auto modell = modellBauen(a, g, maxBahnen);
+    if (!modell)
+        return std::nullopt;
+    const int tBahnen = modell->tBahnen;
+    const auto& vertreter = modell->vertreter;
+    const auto& groesse = modell->groesse;
+    const auto& zeilen = modell->zeilen;
+    const std::size_t n = g.elemente.size();
+    const std::string basis = verzeichnis + "/ilp_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
+                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" + std::to_string(::getpid());
+    {
+        std::ofstream lp(basis + ".lp");
+        const auto summe = [&](std::ofstream& f, const std::vector<int>& ids, bool gewichtet) {
+            int spalte = 0;
+            for (std::size_t i = 0; i < ids.size(); ++i) {
+                f << (i == 0 ? " " : " + ");
+                if (gewichtet)
+                    f << groesse[static_cast<std::size_t>(ids[i])] << ' ';
+                f << 'x' << ids[i];
+                if (++spalte == 12) {
+                    f << "\n";
+                    spalte = 0;
+                }
+            }
+        };
+        std::vector<int> alle(vertreter.size());
+        for (std::size_t i = 0; i < alle.size(); ++i)
+            alle[i] = static_cast<int>(i);
+        lp << "Minimize\n obj:";
+        summe(lp, alle, true);
+        lp << "\nSubject To\n";
+        for (int o = 0; o < tBahnen; ++o) {
+            lp << " c" << o << ":";
+            summe(lp, zeilen[static_cast<std::size_t>(o)], false);
+            lp << " >= 1\n";
+        }
+        lp << " blocks:";
+        summe(lp, alle, true);
+        lp << " <= " << a.b << "\nBinary\n";
+        for (std::size_t i = 0; i < vertreter.size(); ++i)
+            lp << " x" << i << ((i + 1) % 16 == 0 ? "\n" : "");
+        lp << "\nEnd\n";
+    }
+    std::remove((basis + ".sol").c_str());
+    const std::string befehl = "cbc " + basis + ".lp sec " + std::to_string(sekunden) + " solve solu " + basis +
+                               ".sol > " + basis + ".log 2>&1";
+    const int rc = std::system(befehl.c_str());
+
+    IlpErgebnis e;
+    std::ostringstream bericht;
+    bericht << tBahnen << " t-Bahnen, " << vertreter.size() << " k-Bahnen";
+    std::ifstream sol(basis + ".sol");
+    std::string status;
+    std::getline(sol, status);
+    if (rc != 0 || status.empty()) {
+        bericht << ", cbc ohne Ergebnis";
+    } else {
+        bericht << ", cbc: " << status.substr(0, status.find(" - "));
+        // Lines: index name value reduced-cost. Only a feasible point is read.
+        const bool loesung = status.rfind("Optimal", 0) == 0 ||
+                             (status.rfind("Stopped", 0) == 0 && status.find("no integer") == std::string::npos);
+        if (loesung) {
+            std::vector<int> gewaehlt;
+            std::string zeile;
+            while (std::getline(sol, zeile)) {
+                std::istringstream z(zeile);
+                std::string nr, name;
+                double wert = 0;
+                if (!(z >> nr >> name >> wert) || name.size() < 2 || name[0] != 'x' || wert < 0.5)
+                    continue;
+                const int id = std::stoi(name.substr(1));
+                if (id >= 0 && static_cast<std::size_t>(id) < vertreter.size())
+                    gewaehlt.push_back(id);
+            }
+            e.reihen = bahnenEntwickeln(g, *modell, gewaehlt);
+        }
+    }
+    bericht << ", " << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
+    e.bericht = bericht.str();
+    return e;
+}
+
+namespace {
+
+// Sequential weighted counter (Sinz): clauses that allow at most K units among the literals
+// vars[i] of weight w[i]; s(i, j) = "the first i hold at least j units".
+void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
+                const std::vector<int>& w, int K) {
+    std::vector<int> vorher(static_cast<std::size_t>(K + 1), 0); // 0: false
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        const int x = vars[i], wi = w[i];
+        if (wi > K) {
+            klauseln.push_back({-x});
+            continue;
+        }
+        std::vector<int> jetzt(static_cast<std::size_t>(K + 1), 0);
+        for (int j = 1; j <= K; ++j)
+            jetzt[static_cast<std::size_t>(j)] = ++naechste;
+        for (int j = 1; j <= K; ++j) {
+            const int sj = jetzt[static_cast<std::size_t>(j)];
+            if (vorher[static_cast<std::size_t>(j)] != 0)
+                klauseln.push_back({-vorher[static_cast<std::size_t>(j)], sj});
+            if (j <= wi)
+                klauseln.push_back({-x, sj});
+            else if (vorher[static_cast<std::size_t>(j - wi)] != 0)
+                klauseln.push_back({-x, -vorher[static_cast<std::size_t>(j - wi)], sj});
+        }
+        if (vorher[static_cast<std::size_t>(K - wi + 1)] != 0)
+            klauseln.push_back({-x, -vorher[static_cast<std::size_t>(K - wi + 1)]});
+        vorher = std::move(jetzt);
+    }
+}
+
+} // namespace
+
+std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
+                                     int frei, long maxBahnen) {
+    const auto t0 = std::chrono::steady_clock::now();
+    auto modell = modellBauen(a, g, maxBahnen);
+    if (!modell)
+        return std::nullopt;
+    if (frei > 0 && binom.c[a.v][a.k] > 300'000)
+        return std::nullopt;
+    const BahnModell& mod = *modell;
+    // Orbit sizes in units of their greatest common divisor keep the counter small.
+    int einheit = 0;
+    for (int s : mod.groesse)
+        einheit = std::gcd(einheit, s);
+    const int K = (a.b - frei) / einheit;
+    const int nx = static_cast<int>(mod.vertreter.size());
+    std::vector<std::vector<int>> klauseln;
+    int naechste = nx;
+    std::vector<Maske> freieBloecke;
+    if (frei == 0) {
+        for (const auto& z : mod.zeilen) {
+            std::vector<int> c;
+            for (int id : z)
+                c.push_back(id + 1);
+            klauseln.push_back(std::move(c));
+        }
+    } else {
+        // Every k-subset may be a free block; each t-subset is covered by an orbit or a free block.
+        const long tAnzahl = binom.c[a.v][a.t];
+        std::vector<std::vector<int>> jeT(static_cast<std::size_t>(tAnzahl));
+        const Maske ende = Maske{1} << a.v;
+        for (Maske m = (Maske{1} << a.k) - 1; m < ende; m = naechsteMaske(m)) {
+            freieBloecke.push_back(m);
+            const int x = ++naechste;
+            int p[64], k = 0;
+            for (Maske z = m; z != 0; z &= z - 1)
+                p[k++] = std::countr_zero(z);
+            for (Maske w = (Maske{1} << a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
+                Maske s = 0;
+                for (Maske z = w; z != 0; z &= z - 1)
+                    s |= Maske{1} << p[std::countr_zero(z)];
+                jeT[static_cast<std::size_t>(rang(s))].push_back(x);
+            }
+        }
+        for (long r = 0; r < tAnzahl; ++r) {
+            std::vector<int> c = jeT[static_cast<std::size_t>(r)];
+            for (int id : mod.zeilen[static_cast<std::size_t>(mod.tBahn[static_cast<std::size_t>(r)])])
+                c.push_back(id + 1);
+            klauseln.push_back(std::move(c));
+        }
+        std::vector<int> vars, eins;
+        for (std::size_t i = 0; i < freieBloecke.size(); ++i) {
+            vars.push_back(nx + 1 + static_cast<int>(i));
+            eins.push_back(1);
+        }
+        hoechstens(klauseln, naechste, vars, eins, frei);
+    }
+    {
+        std::vector<int> vars, w;
+        for (int i = 0; i < nx; ++i) {
+            vars.push_back(i + 1);
+            w.push_back(mod.groesse[static_cast<std::size_t>(i)] / einheit);
+        }
+        hoechstens(klauseln, naechste, vars, w, K);
+    }
+    const std::string basis = verzeichnis + "/sat_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
+                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" + std::to_string(::getpid());
+    {
+        std::ofstream f(basis + ".cnf");
+        f << "p cnf " << naechste << ' ' << klauseln.size() << '\n';
+        for (const auto& c : klauseln) {
+            for (int l : c)
+                f << l << ' ';
+            f << "0\n";
+        }
+    }
+    const std::string befehl =
+        "cadical -q -t " + std::to_string(sekunden) + " " + basis + ".cnf > " + basis + ".out 2>&1";
+    const int rc = std::system(befehl.c_str());
+    IlpErgebnis e;
+    std::ostringstream bericht;
+    bericht << mod.tBahnen << " t-Bahnen, " << nx << " k-Bahnen, " << naechste << " Variablen";
+    std::ifstream aus(basis + ".out");
+    std::string zeile;
+    std::vector<int> gewaehlt;
+    std::vector<Maske> freiGewaehlt;
+    bool erfuellbar = false;
+    std::string antwort = "ohne Antwort";
+    while (std::getline(aus, zeile)) {
+        if (zeile.rfind("s ", 0) == 0) {
+            antwort = zeile.substr(2);
+            erfuellbar = zeile == "s SATISFIABLE";
+        } else if (zeile.rfind("v ", 0) == 0) {
+            std::istringstream z(zeile.substr(2));
+            int l = 0;
+            while (z >> l)
+                if (l > 0 && l <= nx)
+                    gewaehlt.push_back(l - 1);
+                else if (l > nx && l <= nx + static_cast<int>(freieBloecke.size()))
+                    freiGewaehlt.push_back(freieBloecke[static_cast<std::size_t>(l - nx - 1)] << 1);
+        }
+    }
+    bericht << ", cadical: " << antwort << " (rc " << WEXITSTATUS(rc) << ")";
+    if (erfuellbar) {
+        e.reihen = bahnenEntwickeln(g, mod, gewaehlt);
+        e.reihen.insert(e.reihen.end(), freiGewaehlt.begin(), freiGewaehlt.end());
+    }
+    bericht << ", " << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
+    e.bericht = bericht.str();
+    return e;
+}
+
+std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Maske>& fest, int sekunden,
+                                        const std::string& verzeichnis) {
+    const auto t0 = std::chrono::steady_clock::now();
+    const int F = a.b - static_cast<int>(fest.size());
+    if (F < 0)
+        return std::nullopt;
+    const long tAnzahl = binom.c[a.v][a.t];
+    std::vector<char> gedeckt(static_cast<std::size_t>(tAnzahl), 0);
+    const auto teilmengen = [&](Maske m, auto&& f) {
+        int p[64], k = 0;
+        for (Maske z = m; z != 0; z &= z - 1)
+            p[k++] = std::countr_zero(z);
+        for (Maske w = (Maske{1} << a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
+            Maske s = 0;
+            for (Maske z = w; z != 0; z &= z - 1)
+                s |= Maske{1} << p[std::countr_zero(z)];
+            f(rang(s));
+        }
+    };
+    for (Maske m : fest)
+        teilmengen(m >> 1, [&](int r) { gedeckt[static_cast<std::size_t>(r)] = 1; });
+    long offen = 0;
+    for (char c : gedeckt)
+        offen += c == 0;
+    // A block holding c open t-subsets wastes C(k, t) - c of its room; the F blocks together
+    // may waste no more than F * C(k, t) - offen.
+    const long verschwendung = static_cast<long>(F) * binom.c[a.k][a.t] - offen;
+    IlpErgebnis e;
+    if (verschwendung < 0) {
+        e.bericht = "zu wenige Blöcke für " + std::to_string(offen) + " offene Teilmengen";
+        return e;
+    }
+    if (offen == 0) {
+        e.reihen = fest;
+        e.bericht = "nichts zu ergänzen";
+        return e;
+    }
+    std::vector<Maske> kandidaten;
+    std::vector<std::vector<int>> jeT(static_cast<std::size_t>(tAnzahl));
+    const long mindestens = std::max<long>(1, binom.c[a.k][a.t] - verschwendung);
+    const Maske ende = Maske{1} << a.v;
+    for (Maske m = (Maske{1} << a.k) - 1; m < ende; m = naechsteMaske(m)) {
+        long c = 0;
+        teilmengen(m, [&](int r) { c += gedeckt[static_cast<std::size_t>(r)] == 0; });
+        if (c < mindestens)
+            continue;
+        kandidaten.push_back(m);
+        const int x = static_cast<int>(kandidaten.size());
+        teilmengen(m, [&](int r) {
+            if (gedeckt[static_cast<std::size_t>(r)] == 0)
+                jeT[static_cast<std::size_t>(r)].push_back(x);
+        });
+    }
+    std::vector<std::vector<int>> klauseln;
+    for (long r = 0; r < tAnzahl; ++r)
+        if (gedeckt[static_cast<std::size_t>(r)] == 0)
+            klauseln.push_back(jeT[static_cast<std::size_t>(r)]);
+    if (verschwendung == 0) {
+        // Exact cover (Knuth's algorithm X): always branch on the open subset with fewest blocks left.
+        std::vector<int> index(static_cast<std::size_t>(tAnzahl), -1);
+        int spalten = 0;
+        for (long r = 0; r < tAnzahl; ++r)
+            if (gedeckt[static_cast<std::size_t>(r)] == 0)
+                index[static_cast<std::size_t>(r)] = spalten++;
+        std::vector<std::vector<int>> zeileSpalten(kandidaten.size()), spalteZeilen(static_cast<std::size_t>(spalten));
+        for (std::size_t i = 0; i < kandidaten.size(); ++i)
+            teilmengen(kandidaten[i], [&](int r) {
+                const int c = index[static_cast<std::size_t>(r)];
+                if (c >= 0) {
+                    zeileSpalten[i].push_back(c);
+                    spalteZeilen[static_cast<std::size_t>(c)].push_back(static_cast<int>(i));
+                }
+            });
+        std::vector<char> spalteFrei(static_cast<std::size_t>(spalten), 1);
+        std::vector<int> sperre(kandidaten.size(), 0); // >0: meets a covered column
+        std::vector<int> gewaehlt;
+        long knoten = 0;
+        const long maxKnoten = static_cast<long>(sekunden) * 2'000'000;
+        const auto suche = [&](auto&& selbst) -> bool {
+            if (++knoten > maxKnoten)
+                return false;
+            int beste = -1, wenigste = 1 << 30;
+            for (int c = 0; c < spalten; ++c) {
+                if (!spalteFrei[static_cast<std::size_t>(c)])
+                    continue;
+                int n = 0;
+                for (int z : spalteZeilen[static_cast<std::size_t>(c)])
+                    n += sperre[static_cast<std::size_t>(z)] == 0;
+                if (n < wenigste) {
+                    wenigste = n;
+                    beste = c;
+                    if (n <= 1)
+                        break;
+                }
+            }
+            if (beste < 0)
+                return true;
+            for (int z : spalteZeilen[static_cast<std::size_t>(beste)]) {
+                if (sperre[static_cast<std::size_t>(z)] != 0)
+                    continue;
+                gewaehlt.push_back(z);
+                for (int c : zeileSpalten[static_cast<std::size_t>(z)]) {
+                    spalteFrei[static_cast<std::size_t>(c)] = 0;
+                    for (int z2 : spalteZeilen[static_cast<std::size_t>(c)])
+                        ++sperre[static_cast<std::size_t>(z2)];
+                }
+                if (selbst(selbst))
+                    return true;
+                for (int c : zeileSpalten[static_cast<std::size_t>(z)]) {
+                    spalteFrei[static_cast<std::size_t>(c)] = 1;
+                    for (int z2 : spalteZeilen[static_cast<std::size_t>(c)])
+                        --sperre[static_cast<std::size_t>(z2)];
+                }
+                gewaehlt.pop_back();
+            }
+            return false;
+        };
+        const bool gefunden = suche(suche);
+        std::ostringstream bericht;
+        bericht << fest.size() << " feste Blöcke, " << F << " ergänzt aus " << kandidaten.size()
+                << " Kandidaten für " << offen << " offene Teilmengen, exakte Überdeckung: "
+                << (gefunden ? "gefunden" : knoten > maxKnoten ? "abgebrochen" : "keine") << " nach " << knoten
+                << " Knoten, " << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
+        e.bericht = bericht.str();
+        if (gefunden) {
+            e.reihen = fest;
+            for (int z : gewaehlt)
+                e.reihen.push_back(kandidaten[static_cast<std::size_t>(z)] << 1);
+        }
+        return e;
+    }
+    int naechste = static_cast<int>(kandidaten.size());
+    if (verschwendung == 0) {
+        // No room to waste: every open subset lies in exactly one new block, which propagates far
+        // better than counting the blocks.
+        for (long r = 0; r < tAnzahl; ++r) {
+            const auto& c = jeT[static_cast<std::size_t>(r)];
+            for (std::size_t i = 0; i < c.size(); ++i)
+                for (std::size_t j = i + 1; j < c.size(); ++j)
+                    klauseln.push_back({-c[i], -c[j]});
+        }
+    } else {
+        std::vector<int> vars, eins;
+        for (int i = 1; i <= naechste; ++i) {
+            vars.push_back(i);
+            eins.push_back(1);
+        }
+        hoechstens(klauseln, naechste, vars, eins, F);
+    }
+    const std::string basis = verzeichnis + "/erg_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
+                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" + std::to_string(::getpid());
+    {
+        std::ofstream f(basis + ".cnf");
+        f << "p cnf " << naechste << ' ' << klauseln.size() << '\n';
+        for (const auto& c : klauseln) {
+            for (int l : c)
+                f << l << ' ';
+            f << "0\n";
+        }
+    }
+    const std::string befehl =
+        "cadical -q -t " + std::to_string(sekunden) + " " + basis + ".cnf > " + basis + ".out 2>&1";
+    (void)std::system(befehl.c_str());
+    std::ifstream aus(basis + ".out");
+    std::string zeile, antwort = "ohne Antwort";
+    std::vector<Maske> neu;
+    bool erfuellbar = false;
+    while (std::getline(aus, zeile)) {
+        if (zeile.rfind("s ", 0) == 0) {
+            antwort = zeile.substr(2);
+            erfuellbar = zeile == "s SATISFIABLE";
+        } else if (zeile.rfind("v ", 0) == 0) {
+            std::istringstream z(zeile.substr(2));
+            int l = 0;
+            while (z >> l)
+                if (l > 0 && l <= static_cast<int>(kandidaten.size()))
+                    neu.push_back(kandidaten[static_cast<std::size_t>(l - 1)] << 1);
+        }
+    }
+    std::ostringstream bericht;
+    bericht << fest.size() << " feste Blöcke, " << F << " ergänzt aus " << kandidaten.size() << " Kandidaten für "
+            << offen << " offene Teilmengen, cadical: " << antwort << ", "
+            << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
+    e.bericht = bericht.str();
+    if (erfuellbar) {
+        e.reihen = fest;
+        e.reihen.insert(e.reihen.end(), neu.begin(), neu.end());
+    }
+    return e;
+}
+
+} // namespace kb::reihen

@@ -1,0 +1,37 @@
+#pragma once
+
+// Exact search under a prescribed group (Kramer–Mesner): one 0/1 unknown per orbit of k-subsets,
+// one covering constraint per orbit of t-subsets, at most b blocks in all; solved by the
+// branch-and-cut program cbc (Debian package coinor-cbc), run as a separate process.
+
+#include "annealer.h"
+#include "orbit_search.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kb::reihen {
+
+struct IlpErgebnis {
+    std::vector<Maske> reihen; // points 1..v; empty when no design was found
+    std::string bericht;       // cbc's verdict, orbit counts and time
+};
+
+// Writes the model to <verzeichnis>/<name>.lp, runs cbc for at most sekunden and reads its answer.
+// Returns nothing when the problem is too large to enumerate (more than maxBahnen k-orbits).
+std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
+                                     long maxBahnen = 400'000);
+
+// The same model as a SAT problem (a sequential counter for the number of blocks), solved by
+// cadical (Debian package cadical); usually far quicker than cbc at finding some design. With
+// frei > 0 up to that many blocks may lie outside the orbits (any k-subset; small v only).
+std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
+                                     int frei = 0, long maxBahnen = 400'000);
+
+// Completes fixed blocks (over 1..v) to a covering with a.b blocks by SAT: the new blocks are
+// chosen among the k-subsets that waste little room. Nothing when more blocks are fixed than a.b.
+std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Maske>& fest, int sekunden,
+                                        const std::string& verzeichnis);
+
+} // namespace kb::reihen
