@@ -10,6 +10,7 @@
 #include "statistics/draw_changes.h"
 #include "test_http_server.h"
 #include "test_main.h"
+#include "update_test_support.h"
 #include "update/draw_download.h"
 #include "update/update_window.h"
 
@@ -22,28 +23,10 @@ using namespace kb;
 
 namespace {
 
-// The real network service with a short transfer timeout, "online" whatever the machine says.
-class LokalesNetz final : public Network {
-public:
-    LokalesNetz() { m_netz.zeitlimitSetzen(500); }
-    bool online() const override { return true; }
-    Abruf* holen(const QUrl& url) override { return m_netz.holen(url); }
-    void cacheLeeren() override { m_netz.cacheLeeren(); }
+using test::LokalesNetz;
+using test::ziehung;
 
-private:
-    QtNetwork m_netz;
-};
-
-TGewZahlen ziehung(const QDate& d, std::uint8_t a) {
-    TGewZahlen z;
-    z.datum = ausQDate(d);
-    z.GZ = {a, 12, 23, 34, 45, 6};
-    z.SZ = 5;
-    return z;
-}
-
-const QVector<TGewZahlen> alt = {ziehung(QDate(2024, 3, 30), 1), ziehung(QDate(2024, 4, 3), 2),
-                                 ziehung(QDate(2024, 4, 6), 3)};
+const QVector<TGewZahlen> alt = test::alteZiehungen();
 const QByteArray altBytes = RecordsZuBytes<TGewZahlen>(alt);
 // A plausible newer history: a cut-off copy of it is still whole records of valid draws.
 const QByteArray neuBytes = RecordsZuBytes<TGewZahlen>(
@@ -132,7 +115,7 @@ private Q_SLOTS:
             server.stoppen();
 
         test::TestDienste d;
-        LokalesNetz netz;
+        LokalesNetz netz(500); // a short transfer timeout for the silent server
         d.dienste.netz = &netz;
         d.uhr.zeit = QDateTime(QDate(2024, 4, 21), QTime(10, 0));
         TFUpdate w(d.dienste);

@@ -26,15 +26,8 @@ using namespace kb;
 
 namespace {
 
-TGewZahlen ziehung(const QDate& d, std::uint8_t a) {
-    TGewZahlen z;
-    z.datum = ausQDate(d);
-    z.GZ = {a, 12, 23, 34, 45, 6};
-    z.SZ = 5;
-    return z;
-}
-const QVector<TGewZahlen> alt = {ziehung(QDate(2024, 3, 30), 1), ziehung(QDate(2024, 4, 3), 2),
-                                 ziehung(QDate(2024, 4, 6), 3)};
+using test::ziehung;
+const QVector<TGewZahlen> alt = test::alteZiehungen();
 const QVector<TGewZahlen> neu =
     alt + QVector<TGewZahlen>{ziehung(QDate(2024, 4, 10), 4), ziehung(QDate(2024, 4, 13), 5)};
 const QByteArray altBytes = RecordsZuBytes<TGewZahlen>(alt);
