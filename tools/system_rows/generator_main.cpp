@@ -41,13 +41,13 @@ struct Optionen {
     std::string verfahren = "beide";
     bool weiter = false;
     bool neu = false;
-    int gruppe = -1;  // index into the candidate groups; -1: one after the other
-    int maxFrei = 8;  // free blocks beside the orbits
+    int gruppe = -1;       // index into the candidate groups; -1: one after the other
+    int maxFrei = 12;      // free blocks beside the orbits (several records need a dozen)
     double temperatur = 0; // 0: the searches' own choice
     bool gruppenZeigen = false;
-    int sekunden = 300;           // time limit of one cbc or cadical run
-    int satFrei = 0;              // blocks outside the orbits in the SAT model
-    int lnsBloecke = 10;          // blocks the large neighbourhood search replaces at once
+    int sekunden = 300;  // time limit of one cbc or cadical run
+    int satFrei = 0;     // blocks outside the orbits in the SAT model
+    int lnsBloecke = 10; // blocks the large neighbourhood search replaces at once
     std::string ilpVerzeichnis = "/tmp";
 };
 
@@ -135,22 +135,23 @@ Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint6
     if (alle.empty())
         return beste;
     for (int i = 0; i < o.versuche; ++i) {
-        const std::size_t gi = o.gruppe >= 0 ? static_cast<std::size_t>(o.gruppe) : static_cast<std::size_t>(i);
+        const std::size_t gi =
+            o.gruppe >= 0 ? static_cast<std::size_t>(o.gruppe) : static_cast<std::size_t>(i);
         const GruppenWahl& g = alle[gi % alle.size()];
         GluehParameter p;
         p.seed = mischen(seedBasis + 9191 + static_cast<std::uint64_t>(i));
         p.zuege = o.zuege;
         p.zuegeJeStufe = 200'000;
-        p.startTemperatur = o.temperatur > 0 ? o.temperatur
-                                             : temperaturen[(i / static_cast<int>(alle.size())) % 4];
+        p.startTemperatur =
+            o.temperatur > 0 ? o.temperatur : temperaturen[(i / static_cast<int>(alle.size())) % 4];
         const auto t0 = std::chrono::steady_clock::now();
         const GluehErgebnis e = bahnenSuchen({v, k, t, b}, g, p);
-        std::cerr << "  " << g.gruppe.name << ", " << g.bahnen << " Bahnen, " << g.frei << " frei: " << e.luecken
-                  << " offen, " << zahlText(sekundenSeit(t0)) << " s" << std::endl;
+        std::cerr << "  " << g.gruppe.name << ", " << g.bahnen << " Bahnen, " << g.frei
+                  << " frei: " << e.luecken << " offen, " << zahlText(sekundenSeit(t0)) << " s" << std::endl;
         const std::string name = "Bahnensuche unter " + g.gruppe.name + " (" + std::to_string(g.bahnen) +
-                                 " Bahnen, " + std::to_string(g.frei) + " freie Blöcke), T=" +
-                                 zahlText(p.startTemperatur, 2) + " seed=" + std::to_string(p.seed) +
-                                 " zuege=" + std::to_string(p.zuege);
+                                 " Bahnen, " + std::to_string(g.frei) +
+                                 " freie Blöcke), T=" + zahlText(p.startTemperatur, 2) +
+                                 " seed=" + std::to_string(p.seed) + " zuege=" + std::to_string(p.zuege);
         if (beste.luecken < 0 || e.luecken < beste.luecken) {
             beste.reihen = e.reihen;
             beste.luecken = e.luecken;
@@ -175,17 +176,19 @@ Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
         gesehen.push_back(g.name);
         if (o.gruppe >= 0 && static_cast<int>(gesehen.size()) - 1 != o.gruppe)
             continue;
-        const auto e = o.verfahren == "sat" ? satSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis, o.satFrei)
-                                            : ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis);
+        const auto e = o.verfahren == "sat"
+                           ? satSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis, o.satFrei)
+                           : ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis);
         if (!e)
             continue;
         ++versucht;
         const long luecken = e->reihen.empty() ? -1 : fehlend(e->reihen, v, t);
-        std::cerr << "  " << o.verfahren << " unter " << g.name << ": " << e->bericht << ", " << e->reihen.size() << " Blöcke, "
-                  << luecken << " offen" << std::endl;
+        std::cerr << "  " << o.verfahren << " unter " << g.name << ": " << e->bericht << ", "
+                  << e->reihen.size() << " Blöcke, " << luecken << " offen" << std::endl;
         if (luecken == 0 && static_cast<int>(e->reihen.size()) <= b) {
             beste = {e->reihen, 0,
-                     (o.verfahren == "sat" ? "SAT (cadical) unter " : "ILP (cbc) unter ") + g.name + ": " + e->bericht};
+                     (o.verfahren == "sat" ? "SAT (cadical) unter " : "ILP (cbc) unter ") + g.name + ": " +
+                         e->bericht};
             break;
         }
     }
@@ -236,8 +239,9 @@ Loesung ergaenzenVersuche(int v, int k, int t, int b, const Optionen& o, std::ui
                 continue;
             std::cerr << "  " << a->name << " ohne " << v2 - v << " Punkte: " << e->bericht << std::endl;
             if (!e->reihen.empty() && fehlend(e->reihen, v, t) == 0)
-                return {e->reihen, 0, a->name + " ohne " + std::to_string(v2 - v) + " Punkte, ergänzt (" +
-                                          e->bericht + ")"};
+                return {e->reihen, 0,
+                        a->name + " ohne " + std::to_string(v2 - v) + " Punkte, ergänzt (" + e->bericht +
+                            ")"};
         }
     }
     return beste;
@@ -333,7 +337,8 @@ Loesung strukturVersuche(int v, int k, int t, int b, const Optionen& o, std::uin
         if (!gut)
             continue;
         for (int j = 0; j < n; j += 3)
-            fest.push_back(y | bit(punkte[static_cast<std::size_t>(j)]) | bit(punkte[static_cast<std::size_t>(j + 1)]) |
+            fest.push_back(y | bit(punkte[static_cast<std::size_t>(j)]) |
+                           bit(punkte[static_cast<std::size_t>(j + 1)]) |
                            bit(punkte[static_cast<std::size_t>(j + 2)]));
         const auto e = satErgaenzen({v, k, t, b}, fest, o.sekunden, o.ilpVerzeichnis);
         if (!e)
@@ -573,8 +578,8 @@ void protokollieren(const std::string& pfad, const Eintrag& e) {
     const std::time_t jetzt = std::time(nullptr);
     char zeit[32];
     std::strftime(zeit, sizeof zeit, "%Y-%m-%d %H:%M", std::gmtime(&jetzt));
-    std::fprintf(f, "%s  Position %3d  C(%d,%d,%d)=%d  %ld offen  %s\n", zeit, e.position, e.WZ, e.RG, e.GA, e.TR,
-                 e.luecken, e.herkunft.c_str());
+    std::fprintf(f, "%s  Position %3d  C(%d,%d,%d)=%d  %ld offen  %s\n", zeit, e.position, e.WZ, e.RG, e.GA,
+                 e.TR, e.luecken, e.herkunft.c_str());
     std::fclose(f);
 }
 
@@ -608,12 +613,15 @@ int hilfe() {
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
            "  --verfahren bahnen  Suche unter vorgegebener Gruppe (Bahnen von Blöcken als Unbekannte)\n"
            "  --gruppe I  nur die I-te Gruppe der Liste (--gruppen zeigt sie) statt aller nacheinander\n"
-           "  --maxfrei F  höchstens F freie Blöcke neben den Bahnen (8)\n"
-           "  --verfahren ilp  exakte Suche unter vorgegebener Gruppe mit cbc (je Lauf höchstens S Sekunden)\n"
-           "  --verfahren sat  dieselbe Suche mit cadical; --sat-frei F erlaubt F Blöcke außerhalb der Bahnen\n"
+           "  --maxfrei F  höchstens F freie Blöcke neben den Bahnen (12)\n"
+           "  --verfahren ilp  exakte Suche unter vorgegebener Gruppe mit cbc (je Lauf höchstens S "
+           "Sekunden)\n"
+           "  --verfahren sat  dieselbe Suche mit cadical; --sat-frei F erlaubt F Blöcke außerhalb der "
+           "Bahnen\n"
            "  --verfahren ergaenzen  algebraische Designs ohne einige Punkte, durch SAT ergänzt\n"
            "  --verfahren lns  N gespeicherte Blöcke (mit --weiter) durch SAT ersetzen\n"
-           "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt überdeckt\n";
+           "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt "
+           "überdeckt\n";
     return 2;
 }
 
@@ -661,9 +669,9 @@ int main(int argc, char** argv) {
     }
     if (o.daten.empty() || o.versuche < 1 ||
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
-         o.verfahren != "symmetrisch" && o.verfahren != "bahnen" &&
-         o.verfahren != "ilp" && o.verfahren != "sat" &&
-         o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "struktur"))
+         o.verfahren != "symmetrisch" && o.verfahren != "bahnen" && o.verfahren != "ilp" &&
+         o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" &&
+         o.verfahren != "struktur"))
         return hilfe();
 
     std::vector<Eintrag> bestand;
@@ -688,9 +696,9 @@ int main(int argc, char** argv) {
             const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
             const std::vector<GruppenWahl> alle = gruppenFuer(s.WZ, s.RG, s.GA, s.TR, o.maxFrei);
             for (std::size_t i = 0; i < alle.size(); ++i)
-                std::cout << "Position " << p << " Gruppe " << i << ": " << alle[i].gruppe.name << ", Ordnung "
-                          << alle[i].gruppe.elemente.size() << ", " << alle[i].bahnen << " Bahnen, "
-                          << alle[i].frei << " frei\n";
+                std::cout << "Position " << p << " Gruppe " << i << ": " << alle[i].gruppe.name
+                          << ", Ordnung " << alle[i].gruppe.elemente.size() << ", " << alle[i].bahnen
+                          << " Bahnen, " << alle[i].frei << " frei\n";
         }
         return 0;
     }

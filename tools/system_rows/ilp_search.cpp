@@ -12,8 +12,8 @@
 #include <fstream>
 #include <map>
 #include <numeric>
-#include <sys/wait.h>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace kb::reihen {
 
@@ -28,10 +28,10 @@ Maske bildVon(const Gruppe& g, std::size_t e, Maske b) {
 
 struct BahnModell {
     int tBahnen = 0;
-    std::vector<Maske> vertreter;          // colex-smallest member of each k-orbit
-    std::vector<int> groesse;              // blocks in that orbit
-    std::vector<std::vector<int>> zeilen;  // per t-orbit: the k-orbits that cover it
-    std::vector<int> tBahn;                // per t-subset (by rank): its orbit
+    std::vector<Maske> vertreter;         // colex-smallest member of each k-orbit
+    std::vector<int> groesse;             // blocks in that orbit
+    std::vector<std::vector<int>> zeilen; // per t-orbit: the k-orbits that cover it
+    std::vector<int> tBahn;               // per t-subset (by rank): its orbit
 };
 
 std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long maxBahnen) {
@@ -87,7 +87,8 @@ std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long ma
     return mod;
 }
 
-std::vector<Maske> bahnenEntwickeln(const Gruppe& g, const BahnModell& mod, const std::vector<int>& gewaehlt) {
+std::vector<Maske> bahnenEntwickeln(const Gruppe& g, const BahnModell& mod,
+                                    const std::vector<int>& gewaehlt) {
     std::vector<Maske> r;
     for (int id : gewaehlt) {
         std::vector<Maske> bahn;
@@ -103,8 +104,8 @@ std::vector<Maske> bahnenEntwickeln(const Gruppe& g, const BahnModell& mod, cons
 
 } // namespace
 
-std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
-                                     long maxBahnen) {
+std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
+                                     const std::string& verzeichnis, long maxBahnen) {
     const auto t0 = std::chrono::steady_clock::now();
     auto modell = modellBauen(a, g, maxBahnen);
     if (!modell)
@@ -113,9 +114,9 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
     const auto& vertreter = modell->vertreter;
     const auto& groesse = modell->groesse;
     const auto& zeilen = modell->zeilen;
-    const std::size_t n = g.elemente.size();
     const std::string basis = verzeichnis + "/ilp_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
-                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" + std::to_string(::getpid());
+                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" +
+                              std::to_string(::getpid());
     {
         std::ofstream lp(basis + ".lp");
         const auto summe = [&](std::ofstream& f, const std::vector<int>& ids, bool gewichtet) {
@@ -150,8 +151,8 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
         lp << "\nEnd\n";
     }
     std::remove((basis + ".sol").c_str());
-    const std::string befehl = "cbc " + basis + ".lp sec " + std::to_string(sekunden) + " solve solu " + basis +
-                               ".sol > " + basis + ".log 2>&1";
+    const std::string befehl = "cbc " + basis + ".lp sec " + std::to_string(sekunden) + " solve solu " +
+                               basis + ".sol > " + basis + ".log 2>&1";
     const int rc = std::system(befehl.c_str());
 
     IlpErgebnis e;
@@ -165,8 +166,9 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
     } else {
         bericht << ", cbc: " << status.substr(0, status.find(" - "));
         // Lines: index name value reduced-cost. Only a feasible point is read.
-        const bool loesung = status.rfind("Optimal", 0) == 0 ||
-                             (status.rfind("Stopped", 0) == 0 && status.find("no integer") == std::string::npos);
+        const bool loesung =
+            status.rfind("Optimal", 0) == 0 ||
+            (status.rfind("Stopped", 0) == 0 && status.find("no integer") == std::string::npos);
         if (loesung) {
             std::vector<int> gewaehlt;
             std::string zeile;
@@ -221,8 +223,8 @@ void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const st
 
 } // namespace
 
-std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
-                                     int frei, long maxBahnen) {
+std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
+                                     const std::string& verzeichnis, int frei, long maxBahnen) {
     const auto t0 = std::chrono::steady_clock::now();
     auto modell = modellBauen(a, g, maxBahnen);
     if (!modell)
@@ -286,7 +288,8 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
         hoechstens(klauseln, naechste, vars, w, K);
     }
     const std::string basis = verzeichnis + "/sat_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
-                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" + std::to_string(::getpid());
+                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" +
+                              std::to_string(::getpid());
     {
         std::ofstream f(basis + ".cnf");
         f << "p cnf " << naechste << ' ' << klauseln.size() << '\n';
@@ -396,7 +399,8 @@ std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Mask
         for (long r = 0; r < tAnzahl; ++r)
             if (gedeckt[static_cast<std::size_t>(r)] == 0)
                 index[static_cast<std::size_t>(r)] = spalten++;
-        std::vector<std::vector<int>> zeileSpalten(kandidaten.size()), spalteZeilen(static_cast<std::size_t>(spalten));
+        std::vector<std::vector<int>> zeileSpalten(kandidaten.size()),
+            spalteZeilen(static_cast<std::size_t>(spalten));
         for (std::size_t i = 0; i < kandidaten.size(); ++i)
             teilmengen(kandidaten[i], [&](int r) {
                 const int c = index[static_cast<std::size_t>(r)];
@@ -453,8 +457,11 @@ std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Mask
         std::ostringstream bericht;
         bericht << fest.size() << " feste Blöcke, " << F << " ergänzt aus " << kandidaten.size()
                 << " Kandidaten für " << offen << " offene Teilmengen, exakte Überdeckung: "
-                << (gefunden ? "gefunden" : knoten > maxKnoten ? "abgebrochen" : "keine") << " nach " << knoten
-                << " Knoten, " << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
+                << (gefunden             ? "gefunden"
+                    : knoten > maxKnoten ? "abgebrochen"
+                                         : "keine")
+                << " nach " << knoten << " Knoten, "
+                << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
         e.bericht = bericht.str();
         if (gefunden) {
             e.reihen = fest;
@@ -482,7 +489,8 @@ std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Mask
         hoechstens(klauseln, naechste, vars, eins, F);
     }
     const std::string basis = verzeichnis + "/erg_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
-                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" + std::to_string(::getpid());
+                              std::to_string(a.t) + "_" + std::to_string(a.b) + "_" +
+                              std::to_string(::getpid());
     {
         std::ofstream f(basis + ".cnf");
         f << "p cnf " << naechste << ' ' << klauseln.size() << '\n';
@@ -512,8 +520,8 @@ std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Mask
         }
     }
     std::ostringstream bericht;
-    bericht << fest.size() << " feste Blöcke, " << F << " ergänzt aus " << kandidaten.size() << " Kandidaten für "
-            << offen << " offene Teilmengen, cadical: " << antwort << ", "
+    bericht << fest.size() << " feste Blöcke, " << F << " ergänzt aus " << kandidaten.size()
+            << " Kandidaten für " << offen << " offene Teilmengen, cadical: " << antwort << ", "
             << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
     e.bericht = bericht.str();
     if (erfuellbar) {

@@ -20,14 +20,14 @@ struct IlpErgebnis {
 
 // Writes the model to <verzeichnis>/<name>.lp, runs cbc for at most sekunden and reads its answer.
 // Returns nothing when the problem is too large to enumerate (more than maxBahnen k-orbits).
-std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
-                                     long maxBahnen = 400'000);
+std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
+                                     const std::string& verzeichnis, long maxBahnen = 400'000);
 
 // The same model as a SAT problem (a sequential counter for the number of blocks), solved by
 // cadical (Debian package cadical); usually far quicker than cbc at finding some design. With
 // frei > 0 up to that many blocks may lie outside the orbits (any k-subset; small v only).
-std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden, const std::string& verzeichnis,
-                                     int frei = 0, long maxBahnen = 400'000);
+std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
+                                     const std::string& verzeichnis, int frei = 0, long maxBahnen = 400'000);
 
 // Completes fixed blocks (over 1..v) to a covering with a.b blocks by SAT: the new blocks are
 // chosen among the k-subsets that waste little room. Nothing when more blocks are fixed than a.b.

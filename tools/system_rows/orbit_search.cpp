@@ -35,7 +35,8 @@ Gruppe zyklischMitMultiplikator(int v, int m, int fest, int mu) {
     const int bewegt = v - fest;
     for (int x = 0; x < v; ++x) {
         const int basis = (x / m) * m, r = x % m;
-        schieben[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(x < bewegt ? basis + (r + 1) % m : x);
+        schieben[static_cast<std::size_t>(x)] =
+            static_cast<std::uint8_t>(x < bewegt ? basis + (r + 1) % m : x);
         mal[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(x < bewegt ? basis + (r * mu) % m : x);
     }
     std::vector<std::vector<std::uint8_t>> erz{schieben};
@@ -57,7 +58,8 @@ long bahnenAnzahl(const Gruppe& g, int t) {
     std::iota(vater.begin(), vater.end(), 0);
     const auto wurzel = [&](int x) {
         while (vater[static_cast<std::size_t>(x)] != x)
-            x = vater[static_cast<std::size_t>(x)] = vater[static_cast<std::size_t>(vater[static_cast<std::size_t>(x)])];
+            x = vater[static_cast<std::size_t>(x)] =
+                vater[static_cast<std::size_t>(vater[static_cast<std::size_t>(x)])];
         return x;
     };
     long bahnen = anzahl;
@@ -205,7 +207,8 @@ public:
         int gezaehlt = 0, wahl = -1;
         Maske wahlT = 0;
         for (std::size_t i = 0; i < m_frei.size(); ++i)
-            if (std::popcount(m_frei[i] & T) == ziel && m_zufall.unter(static_cast<std::uint32_t>(++gezaehlt)) == 0) {
+            if (std::popcount(m_frei[i] & T) == ziel &&
+                m_zufall.unter(static_cast<std::uint32_t>(++gezaehlt)) == 0) {
                 wahl = -1 - static_cast<int>(i);
                 wahlT = T;
             }
@@ -221,11 +224,13 @@ public:
         if (gezaehlt == 0)
             return;
         const bool frei = wahl < 0;
-        Maske& B = frei ? m_frei[static_cast<std::size_t>(-1 - wahl)] : m_basis[static_cast<std::size_t>(wahl)];
+        Maske& B =
+            frei ? m_frei[static_cast<std::size_t>(-1 - wahl)] : m_basis[static_cast<std::size_t>(wahl)];
         const Maske alt = B;
         const Maske y = wahlT & ~B;
         Maske rest = B & ~wahlT;
-        for (int s = static_cast<int>(m_zufall.unter(static_cast<std::uint32_t>(std::popcount(rest)))); s > 0; --s)
+        for (int s = static_cast<int>(m_zufall.unter(static_cast<std::uint32_t>(std::popcount(rest)))); s > 0;
+             --s)
             rest &= rest - 1;
         const Maske neu = (B & ~(rest & (~rest + 1))) | y;
         if (!frei && !volleBahn(neu))
