@@ -48,21 +48,12 @@ private:
 
 private Q_SLOTS:
     void initTestCase() {
-        // The system proxy must not take the requests to 127.0.0.1.
-        for (const char* v :
-             {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
-            qunsetenv(v);
+        test::ohneProxy();
     }
 
     void init() {
-        zustand() = Programmzustand{};
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path() + QStringLiteral("/daten"));
-        zustand().DatenPfad = m_dir.path() + QStringLiteral("/daten/");
-        zustand().TempDatei = m_dir.path() + QStringLiteral("/tmp.tmp");
-        QFile f(gz());
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(altBytes) == altBytes.size());
-        f.close();
+        test::datenOrdnerEinrichten(m_dir.path());
+        QVERIFY(test::dateiSchreiben(gz(), altBytes));
         QVERIFY(GewZahlenNeuLaden(gz()).ok());
     }
 

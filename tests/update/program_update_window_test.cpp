@@ -66,12 +66,8 @@ private Q_SLOTS:
     void initTestCase() { test::ohneProxy(); }
 
     void init() {
-        zustand() = Programmzustand{};
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path() + QStringLiteral("/daten"));
-        zustand().DatenPfad = m_dir.path() + QStringLiteral("/daten/");
+        test::datenOrdnerEinrichten(m_dir.path());
         zustand().ProgrammPfad = QStringLiteral("/opt/Kugel Blick/");
-        zustand().TempDatei = m_dir.path() + QStringLiteral("/tmp.tmp");
         // A history, so that opening the window asks nothing.
         TGewZahlen z;
         z.datum = ausQDate(QDate(2024, 4, 10));

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/date.h"
+#include "core/program_state.h"
 #include "core/records.h"
 #include "platform/qt_services.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QVector>
@@ -49,6 +51,15 @@ inline QByteArray dateiLesen(const QString& pfad) {
 inline bool dateiSchreiben(const QString& pfad, const QByteArray& b) {
     QFile f(pfad);
     return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
+}
+
+// A fresh program state whose data folder and temporary file lie below root (emptied first).
+inline void datenOrdnerEinrichten(const QString& wurzel) {
+    zustand() = Programmzustand{};
+    QDir(wurzel).removeRecursively();
+    QDir().mkpath(wurzel + QStringLiteral("/daten"));
+    zustand().DatenPfad = wurzel + QStringLiteral("/daten/");
+    zustand().TempDatei = wurzel + QStringLiteral("/tmp.tmp");
 }
 
 // The system proxy must not take the requests to 127.0.0.1.

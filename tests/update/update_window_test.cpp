@@ -61,11 +61,7 @@ private Q_SLOTS:
     }
 
     void init() {
-        zustand() = Programmzustand{};
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path() + QStringLiteral("/daten"));
-        zustand().DatenPfad = m_dir.path() + QStringLiteral("/daten/");
-        zustand().TempDatei = m_dir.path() + QStringLiteral("/tmp.tmp");
+        test::datenOrdnerEinrichten(m_dir.path());
         QVERIFY(schreiben(gz(), altBytes));
         QVERIFY(GewZahlenNeuLaden(gz()).ok());
     }

@@ -1,4 +1,5 @@
 #include "annealer.h"
+#include "open_set.h"
 
 #include "subsets.h"
 
@@ -15,7 +16,7 @@ public:
     Suche(const Aufgabe& a, std::uint64_t seed, int fest = 0) : m_a(a), m_zufall(seed), m_fest(fest) {
         const long anzahl = binom.c[a.v][a.t];
         m_zaehler.assign(static_cast<std::size_t>(anzahl), 0);
-        m_offenStelle.assign(static_cast<std::size_t>(anzahl), -1);
+        m_offen.stelle.assign(static_cast<std::size_t>(anzahl), -1);
         m_teilmenge.resize(static_cast<std::size_t>(anzahl));
         // The t-subsets by rank, for drawing an uncovered one.
         Maske m = (Maske{1} << a.t) - 1;
@@ -38,14 +39,14 @@ public:
 
     void setzen(const std::vector<Maske>& bloecke) {
         std::fill(m_zaehler.begin(), m_zaehler.end(), 0);
-        m_offen.clear();
-        std::fill(m_offenStelle.begin(), m_offenStelle.end(), -1);
+        m_offen.liste.clear();
+        std::fill(m_offen.stelle.begin(), m_offen.stelle.end(), -1);
         m_bloecke = bloecke;
         for (Maske b : m_bloecke)
             teilmengenVon(b, [this](int r) { ++m_zaehler[static_cast<std::size_t>(r)]; });
         for (std::size_t r = 0; r < m_zaehler.size(); ++r)
             if (m_zaehler[r] == 0)
-                offenHinzu(static_cast<int>(r));
+                m_offen.hinzu(static_cast<int>(r));
     }
 
     std::vector<Maske> zufallsBloecke(const std::vector<Maske>& vorgabe) {
@@ -60,13 +61,13 @@ public:
         return b;
     }
 
-    long kosten() const { return static_cast<long>(m_offen.size()); }
+    long kosten() const { return static_cast<long>(m_offen.liste.size()); }
     const std::vector<Maske>& bloecke() const { return m_bloecke; }
 
     // One attempted move at the given acceptance thresholds (index: cost increase).
     void zug(const std::vector<double>& annahme) {
         const Maske T = m_teilmenge[static_cast<std::size_t>(
-            m_offen[m_zufall.unter(static_cast<std::uint32_t>(m_offen.size()))])];
+            m_offen.liste[m_zufall.unter(static_cast<std::uint32_t>(m_offen.liste.size()))])];
         int kandidaten[1024];
         int n = 0;
         const int ziel = m_a.t - 1;
@@ -108,9 +109,9 @@ public:
         }
         for (std::size_t i = 0; i < m_muster.size(); ++i) {
             if (--m_zaehler[static_cast<std::size_t>(raus[i])] == 0)
-                offenHinzu(raus[i]);
+                m_offen.hinzu(raus[i]);
             if (m_zaehler[static_cast<std::size_t>(rein[i])]++ == 0)
-                offenWeg(rein[i]);
+                m_offen.weg(rein[i]);
         }
         m_bloecke[static_cast<std::size_t>(bi)] = (B & ~x) | y;
     }
@@ -131,26 +132,13 @@ private:
             w = x | (((x ^ w) >> 2) / u);
         }
     }
-    void offenHinzu(int r) {
-        m_offenStelle[static_cast<std::size_t>(r)] = static_cast<int>(m_offen.size());
-        m_offen.push_back(r);
-    }
-    void offenWeg(int r) {
-        const int stelle = m_offenStelle[static_cast<std::size_t>(r)];
-        const int letzte = m_offen.back();
-        m_offen[static_cast<std::size_t>(stelle)] = letzte;
-        m_offenStelle[static_cast<std::size_t>(letzte)] = stelle;
-        m_offen.pop_back();
-        m_offenStelle[static_cast<std::size_t>(r)] = -1;
-    }
 
     Aufgabe m_a;
     Zufall m_zufall;
     int m_fest = 0;
     std::vector<Maske> m_bloecke;
     std::vector<int> m_zaehler;
-    std::vector<int> m_offen;
-    std::vector<int> m_offenStelle;
+    OffeneMenge m_offen;
     std::vector<Maske> m_teilmenge;
     std::vector<Maske> m_muster;
 };
@@ -164,7 +152,7 @@ public:
         const long anzahl = binom.c[a.v][a.t];
         m_zaehler.assign(static_cast<std::size_t>(anzahl), 0);
         m_gewicht.assign(static_cast<std::size_t>(anzahl), 1);
-        m_offenStelle.assign(static_cast<std::size_t>(anzahl), -1);
+        m_offen.stelle.assign(static_cast<std::size_t>(anzahl), -1);
         m_teilmenge.resize(static_cast<std::size_t>(anzahl));
         Maske m = (Maske{1} << a.t) - 1;
         for (long i = 0; i < anzahl; ++i) {
@@ -183,8 +171,8 @@ public:
 
     void setzen(const std::vector<Maske>& bloecke) {
         std::fill(m_zaehler.begin(), m_zaehler.end(), 0);
-        m_offen.clear();
-        std::fill(m_offenStelle.begin(), m_offenStelle.end(), -1);
+        m_offen.liste.clear();
+        std::fill(m_offen.stelle.begin(), m_offen.stelle.end(), -1);
         m_bloecke = bloecke;
         m_zeit.assign(m_bloecke.size(), 0);
         for (Maske b : m_bloecke) {
@@ -202,15 +190,15 @@ public:
         }
         for (std::size_t r = 0; r < m_zaehler.size(); ++r)
             if (m_zaehler[r] == 0)
-                offenHinzu(static_cast<int>(r));
+                m_offen.hinzu(static_cast<int>(r));
     }
 
-    long kosten() const { return static_cast<long>(m_offen.size()); }
+    long kosten() const { return static_cast<long>(m_offen.liste.size()); }
     const std::vector<Maske>& bloecke() const { return m_bloecke; }
 
     void schritt(std::uint64_t jetzt) {
         const Maske T = m_teilmenge[static_cast<std::size_t>(
-            m_offen[m_zufall.unter(static_cast<std::uint32_t>(m_offen.size()))])];
+            m_offen.liste[m_zufall.unter(static_cast<std::uint32_t>(m_offen.liste.size()))])];
         long besterWert = 0;
         int besterBlock = -1;
         Maske besterPunkt = 0;
@@ -255,7 +243,7 @@ public:
         }
         if (besterBlock >= 0)
             anwenden(besterBlock, besterPunkt, T & ~m_bloecke[static_cast<std::size_t>(besterBlock)], jetzt);
-        for (int r : m_offen)
+        for (int r : m_offen.liste)
             ++m_gewicht[static_cast<std::size_t>(r)];
     }
 
@@ -271,25 +259,13 @@ private:
                 s |= Maske{1} << bleibt[std::countr_zero(w)];
             const int rx = rang(s | x), ry = rang(s | y);
             if (--m_zaehler[static_cast<std::size_t>(rx)] == 0)
-                offenHinzu(rx);
+                m_offen.hinzu(rx);
             if (m_zaehler[static_cast<std::size_t>(ry)]++ == 0)
-                offenWeg(ry);
+                m_offen.weg(ry);
         }
         m_bloecke[static_cast<std::size_t>(bi)] = (B & ~x) | y;
         m_zeit[static_cast<std::size_t>(bi)] = jetzt;
         m_letzterBlock = bi;
-    }
-    void offenHinzu(int r) {
-        m_offenStelle[static_cast<std::size_t>(r)] = static_cast<int>(m_offen.size());
-        m_offen.push_back(r);
-    }
-    void offenWeg(int r) {
-        const int stelle = m_offenStelle[static_cast<std::size_t>(r)];
-        const int letzte = m_offen.back();
-        m_offen[static_cast<std::size_t>(stelle)] = letzte;
-        m_offenStelle[static_cast<std::size_t>(letzte)] = stelle;
-        m_offen.pop_back();
-        m_offenStelle[static_cast<std::size_t>(r)] = -1;
     }
 
     Aufgabe m_a;
@@ -299,8 +275,7 @@ private:
     int m_letzterBlock = -1;
     std::vector<int> m_zaehler;
     std::vector<long> m_gewicht;
-    std::vector<int> m_offen;
-    std::vector<int> m_offenStelle;
+    OffeneMenge m_offen;
     std::vector<Maske> m_teilmenge;
     std::vector<Maske> m_muster;
 };

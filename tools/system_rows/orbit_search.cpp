@@ -1,4 +1,5 @@
 #include "orbit_search.h"
+#include "open_set.h"
 
 #include "subsets.h"
 
@@ -150,9 +151,9 @@ public:
         }
         m_c.assign(m_glieder.size(), 0);
         m_f.assign(static_cast<std::size_t>(anzahl), 0);
-        m_offenStelle.assign(static_cast<std::size_t>(anzahl), -1);
+        m_offen.stelle.assign(static_cast<std::size_t>(anzahl), -1);
         for (long r = 0; r < anzahl; ++r)
-            offenHinzu(static_cast<int>(r));
+            m_offen.hinzu(static_cast<int>(r));
         m_basis.resize(static_cast<std::size_t>(g.bahnen));
         m_frei.resize(static_cast<std::size_t>(g.frei));
     }
@@ -186,7 +187,7 @@ public:
         setzen(basis, frei);
     }
 
-    long kosten() const { return static_cast<long>(m_offen.size()); }
+    long kosten() const { return static_cast<long>(m_offen.liste.size()); }
     const std::vector<Maske>& basis() const { return m_basis; }
     const std::vector<Maske>& frei() const { return m_frei; }
 
@@ -200,7 +201,7 @@ public:
     }
 
     void zug(double temperatur) {
-        const int rT = m_offen[m_zufall.unter(static_cast<std::uint32_t>(m_offen.size()))];
+        const int rT = m_offen.liste[m_zufall.unter(static_cast<std::uint32_t>(m_offen.liste.size()))];
         const Maske T = m_teilmenge[static_cast<std::size_t>(rT)];
         const int ziel = m_a.t - 1;
         // A uniform choice among all (block, member of T's orbit) pairs that meet in t - 1 points.
@@ -296,11 +297,11 @@ private:
             if (richtung > 0 && m_c[o]++ == 0) {
                 for (int s : m_glieder[o])
                     if (m_f[static_cast<std::size_t>(s)] == 0)
-                        offenWeg(s);
+                        m_offen.weg(s);
             } else if (richtung < 0 && --m_c[o] == 0) {
                 for (int s : m_glieder[o])
                     if (m_f[static_cast<std::size_t>(s)] == 0)
-                        offenHinzu(s);
+                        m_offen.hinzu(s);
             }
         });
     }
@@ -309,22 +310,10 @@ private:
             const bool bahnDeckt = m_c[static_cast<std::size_t>(m_bahnVon[static_cast<std::size_t>(r)])] > 0;
             int& f = m_f[static_cast<std::size_t>(r)];
             if (richtung > 0 && f++ == 0 && !bahnDeckt)
-                offenWeg(r);
+                m_offen.weg(r);
             else if (richtung < 0 && --f == 0 && !bahnDeckt)
-                offenHinzu(r);
+                m_offen.hinzu(r);
         });
-    }
-    void offenHinzu(int r) {
-        m_offenStelle[static_cast<std::size_t>(r)] = static_cast<int>(m_offen.size());
-        m_offen.push_back(r);
-    }
-    void offenWeg(int r) {
-        const int stelle = m_offenStelle[static_cast<std::size_t>(r)];
-        const int letzte = m_offen.back();
-        m_offen[static_cast<std::size_t>(stelle)] = letzte;
-        m_offenStelle[static_cast<std::size_t>(letzte)] = stelle;
-        m_offen.pop_back();
-        m_offenStelle[static_cast<std::size_t>(r)] = -1;
     }
 
     Aufgabe m_a;
@@ -335,8 +324,7 @@ private:
     std::vector<std::vector<int>> m_glieder;
     std::vector<int> m_c; // per t-orbit: base-block t-subsets in it
     std::vector<int> m_f; // per t-subset: free blocks holding it
-    std::vector<int> m_offen;
-    std::vector<int> m_offenStelle;
+    OffeneMenge m_offen;
     std::vector<Maske> m_basis;
     std::vector<Maske> m_frei;
 };

@@ -1,4 +1,5 @@
 #include "annealer.h"
+#include "open_set.h"
 #include "subsets.h"
 
 #include <cmath>
@@ -23,7 +24,7 @@ public:
                     x < bewegt ? (x / s.m) * s.m + (x % s.m + g) % s.m : x;
         const long anzahl = binom.c[a.v][a.t];
         m_zaehler.assign(static_cast<std::size_t>(anzahl), 0);
-        m_offenStelle.assign(static_cast<std::size_t>(anzahl), -1);
+        m_offen.stelle.assign(static_cast<std::size_t>(anzahl), -1);
         m_teilmenge.resize(static_cast<std::size_t>(anzahl));
         Maske m = (Maske{1} << a.t) - 1;
         for (long i = 0; i < anzahl; ++i, m = naechsteMaske(m))
@@ -37,12 +38,12 @@ public:
         for (int i = 0; i < s.frei; ++i)
             m_bloecke.push_back(zufallsBlock());
         for (std::size_t r = 0; r < m_zaehler.size(); ++r)
-            offenHinzu(static_cast<int>(r));
+            m_offen.hinzu(static_cast<int>(r));
         for (Maske b : m_bloecke)
             teilmengen(b, +1);
     }
 
-    long kosten() const { return static_cast<long>(m_offen.size()); }
+    long kosten() const { return static_cast<long>(m_offen.liste.size()); }
     const std::vector<Maske>& bloecke() const { return m_bloecke; }
 
     void setzen(const std::vector<Maske>& bloecke) {
@@ -55,7 +56,7 @@ public:
 
     void zug(double temperatur) {
         const Maske T = m_teilmenge[static_cast<std::size_t>(
-            m_offen[m_zufall.unter(static_cast<std::uint32_t>(m_offen.size()))])];
+            m_offen.liste[m_zufall.unter(static_cast<std::uint32_t>(m_offen.liste.size()))])];
         int kandidaten[2048];
         int n = 0;
         for (int i = 0; i < m_a.b && n < 2048; ++i)
@@ -149,21 +150,9 @@ private:
     void zaehlen(int r, int richtung) {
         int& z = m_zaehler[static_cast<std::size_t>(r)];
         if (richtung > 0 && z++ == 0)
-            offenWeg(r);
+            m_offen.weg(r);
         else if (richtung < 0 && --z == 0)
-            offenHinzu(r);
-    }
-    void offenHinzu(int r) {
-        m_offenStelle[static_cast<std::size_t>(r)] = static_cast<int>(m_offen.size());
-        m_offen.push_back(r);
-    }
-    void offenWeg(int r) {
-        const int stelle = m_offenStelle[static_cast<std::size_t>(r)];
-        const int letzte = m_offen.back();
-        m_offen[static_cast<std::size_t>(stelle)] = letzte;
-        m_offenStelle[static_cast<std::size_t>(letzte)] = stelle;
-        m_offen.pop_back();
-        m_offenStelle[static_cast<std::size_t>(r)] = -1;
+            m_offen.hinzu(r);
     }
 
     Aufgabe m_a;
@@ -173,8 +162,7 @@ private:
     std::vector<int> m_bild;
     std::vector<Maske> m_bloecke;
     std::vector<int> m_zaehler;
-    std::vector<int> m_offen;
-    std::vector<int> m_offenStelle;
+    OffeneMenge m_offen;
     std::vector<Maske> m_teilmenge;
 };
 
