@@ -7,6 +7,7 @@
 
 #include "annealer.h"
 #include "constructions.h"
+#include "gdd_search.h"
 #include "ilp_search.h"
 #include "orbit_search.h"
 #include "rows_file.h"
@@ -49,6 +50,7 @@ struct Optionen {
     int satFrei = 0;     // blocks outside the orbits in the SAT model
     int lnsBloecke = 10; // blocks the large neighbourhood search replaces at once
     std::string ilpVerzeichnis = "/tmp";
+    long knoten = 2'000'000; // search nodes of one exact cover
 };
 
 std::uint64_t mischen(std::uint64_t x) {
@@ -190,6 +192,33 @@ Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
                      (o.verfahren == "sat" ? "SAT (cadical) unter " : "ILP (cbc) unter ") + g.name + ": " +
                          e->bericht};
             break;
+        }
+    }
+    return beste;
+}
+
+// Group divisible designs under cyclic groups, their groups covered apart (pairs only).
+Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    Loesung beste;
+    if (t != 2)
+        return beste;
+    const std::vector<GddPlan> plaene = gddPlaene(v, k, b);
+    std::cerr << "  " << plaene.size() << " Pläne" << std::endl;
+    for (std::size_t i = 0; i < plaene.size(); ++i) {
+        if (o.gruppe >= 0 && static_cast<int>(i) != o.gruppe)
+            continue;
+        for (int versuch = 0; versuch < o.versuche; ++versuch) {
+            const std::uint64_t seed = mischen(seedBasis + static_cast<std::uint64_t>(versuch));
+            const auto e = gddSuchen(v, k, b, plaene[i], seed, o.knoten);
+            std::cerr << "  " << plaene[i].name() << " (" << plaene[i].bloecke << " Blöcke): "
+                      << (e ? e->bericht : std::string("nichts")) << std::endl;
+            if (!e)
+                continue;
+            const long luecken = fehlend(e->reihen, v, t);
+            if (luecken == 0) {
+                beste = {e->reihen, 0, e->bericht + " seed=" + std::to_string(seed)};
+                return beste;
+            }
         }
     }
     return beste;
@@ -382,6 +411,8 @@ Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
         return ergaenzenVersuche(v, k, t, b, o, seedBasis);
     if (o.verfahren == "struktur")
         return strukturVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "gdd")
+        return gddVersuche(v, k, t, b, o, seedBasis);
     if (o.verfahren == "lns")
         return lnsVersuche(v, k, t, b, start, o, seedBasis);
     int gluehVersuch = 0;
@@ -608,6 +639,7 @@ int hilfe() {
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
            "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
            "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N]\n"
+           "        [--knoten N]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
@@ -620,6 +652,8 @@ int hilfe() {
            "Bahnen\n"
            "  --verfahren ergaenzen  algebraische Designs ohne einige Punkte, durch SAT ergänzt\n"
            "  --verfahren lns  N gespeicherte Blöcke (mit --weiter) durch SAT ersetzen\n"
+           "  --verfahren gdd  Paarüberdeckung aus gruppenteilbarem Design unter zyklischer Gruppe, die "
+           "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt "
            "überdeckt\n";
     return 2;
@@ -656,6 +690,8 @@ int main(int argc, char** argv) {
             o.temperatur = std::stod(argv[++i]);
         else if (a == "--sekunden" && wert)
             o.sekunden = std::stoi(argv[++i]);
+        else if (a == "--knoten" && wert)
+            o.knoten = std::stol(argv[++i]);
         else if (a == "--lns-bloecke" && wert)
             o.lnsBloecke = std::stoi(argv[++i]);
         else if (a == "--sat-frei" && wert)
@@ -670,7 +706,7 @@ int main(int argc, char** argv) {
     if (o.daten.empty() || o.versuche < 1 ||
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
          o.verfahren != "symmetrisch" && o.verfahren != "bahnen" && o.verfahren != "ilp" &&
-         o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" &&
+         o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "gdd" &&
          o.verfahren != "struktur"))
         return hilfe();
 

@@ -1,0 +1,445 @@
+#include "gdd_search.h"
+
+#include "annealer.h"
+#include "constructions.h"
+#include "random.h"
+
+#include <algorithm>
+#include <bit>
+#include <map>
+#include <numeric>
+#include <cstdio>
+
+namespace kb::reihen {
+
+namespace {
+
+long paare(long g) { return g * (g - 1) / 2; }
+
+// Lower bound for covering the pairs of g points by k-sets (Schönheim; one block up to k points).
+int untereSchranke(int g, int k) {
+    if (g <= 1)
+        return 0;
+    if (g <= k)
+        return 1;
+    const int r = (g - 1 + k - 2) / (k - 1);
+    return (g * r + k - 1) / k;
+}
+
+// The smallest covering of the pairs of g points by k-sets the generator finds (a few blocks above
+// the bound at most), over the points 0..g-1; blocks of fewer than k points when g < k.
+std::vector<Maske> gruppenUeberdeckung(int g, int k, std::uint64_t seed) {
+    if (g <= 1)
+        return {};
+    if (g <= k)
+        return {(Maske{1} << g) - 1};
+    for (int bb = untereSchranke(g, k); bb <= untereSchranke(g, k) + 3; ++bb) {
+        std::vector<Maske> r;
+        if (auto a = algebraischeKonstruktion(g, k, 2, bb))
+            r = a->reihen;
+        for (int versuch = 0; r.empty() && versuch < 3; ++versuch) {
+            GluehParameter p;
+            p.seed = seed + static_cast<std::uint64_t>(versuch);
+            p.zuege = 3'000'000;
+            p.startTemperatur = 0.2;
+            const GluehErgebnis e = ausgluehen({g, k, 2, bb}, {}, p);
+            if (e.luecken == 0)
+                r = e.reihen;
+        }
+        if (!r.empty()) {
+            for (Maske& m : r)
+                m >>= 1;
+            return r;
+        }
+    }
+    return {};
+}
+
+// Exact cover by dancing links: columns are the pair orbits, rows the admissible block orbits.
+class ExakteUeberdeckung {
+public:
+    ExakteUeberdeckung(int spalten, const std::vector<std::vector<int>>& zeilen) {
+        const int knoten = 1 + spalten +
+                           std::accumulate(zeilen.begin(), zeilen.end(), 0,
+                                           [](int s, const auto& z) { return s + static_cast<int>(z.size()); });
+        m_l.resize(knoten);
+        m_r.resize(knoten);
+        m_u.resize(knoten);
+        m_d.resize(knoten);
+        m_c.resize(knoten);
+        m_zeile.resize(knoten, -1);
+        m_groesse.assign(static_cast<std::size_t>(spalten + 1), 0);
+        for (int i = 0; i <= spalten; ++i) {
+            m_l[i] = i == 0 ? spalten : i - 1;
+            m_r[i] = i == spalten ? 0 : i + 1;
+            m_u[i] = m_d[i] = m_c[i] = i;
+        }
+        int neu = spalten + 1;
+        for (std::size_t z = 0; z < zeilen.size(); ++z) {
+            int erster = -1;
+            for (int spalte : zeilen[z]) {
+                const int c = spalte + 1, x = neu++;
+                m_c[x] = c;
+                m_zeile[x] = static_cast<int>(z);
+                m_u[x] = m_u[c];
+                m_d[x] = c;
+                m_d[m_u[c]] = x;
+                m_u[c] = x;
+                ++m_groesse[c];
+                if (erster < 0) {
+                    erster = x;
+                    m_l[x] = m_r[x] = x;
+                } else {
+                    m_l[x] = m_l[erster];
+                    m_r[x] = erster;
+                    m_r[m_l[erster]] = x;
+                    m_l[erster] = x;
+                }
+            }
+        }
+    }
+
+    // The chosen rows, or nothing when there is no cover or the node limit is reached.
+    std::optional<std::vector<int>> loesen(long grenze) {
+        m_knoten = 0;
+        m_grenze = grenze;
+        m_wahl.clear();
+        if (suchen())
+            return m_wahl;
+        return std::nullopt;
+    }
+
+    long knoten() const { return m_knoten; }
+
+private:
+    void bedecken(int c) {
+        m_r[m_l[c]] = m_r[c];
+        m_l[m_r[c]] = m_l[c];
+        for (int i = m_d[c]; i != c; i = m_d[i])
+            for (int j = m_r[i]; j != i; j = m_r[j]) {
+                m_d[m_u[j]] = m_d[j];
+                m_u[m_d[j]] = m_u[j];
+                --m_groesse[m_c[j]];
+            }
+    }
+    void aufdecken(int c) {
+        for (int i = m_u[c]; i != c; i = m_u[i])
+            for (int j = m_l[i]; j != i; j = m_l[j]) {
+                ++m_groesse[m_c[j]];
+                m_d[m_u[j]] = j;
+                m_u[m_d[j]] = j;
+            }
+        m_r[m_l[c]] = c;
+        m_l[m_r[c]] = c;
+    }
+    bool suchen() {
+        if (m_r[0] == 0)
+            return true;
+        if (++m_knoten > m_grenze)
+            return false;
+        int c = m_r[0];
+        for (int j = m_r[c]; j != 0; j = m_r[j])
+            if (m_groesse[j] < m_groesse[c])
+                c = j;
+        if (m_groesse[c] == 0)
+            return false;
+        bedecken(c);
+        for (int i = m_d[c]; i != c; i = m_d[i]) {
+            m_wahl.push_back(m_zeile[i]);
+            for (int j = m_r[i]; j != i; j = m_r[j])
+                bedecken(m_c[j]);
+            const bool fertig = suchen();
+            for (int j = m_l[i]; j != i; j = m_l[j])
+                aufdecken(m_c[j]);
+            if (fertig)
+                return true;
+            m_wahl.pop_back();
+            if (m_knoten > m_grenze)
+                break;
+        }
+        aufdecken(c);
+        return false;
+    }
+
+    std::vector<int> m_l, m_r, m_u, m_d, m_c, m_zeile, m_groesse, m_wahl;
+    long m_knoten = 0, m_grenze = 0;
+};
+
+// The permutation of the plan as images of every point under one step, and each point's group.
+struct Punkte {
+    std::vector<int> schritt;
+    std::vector<int> gruppe;
+    int gruppen = 0;
+};
+
+Punkte punkteVon(int v, const GddPlan& p) {
+    Punkte r;
+    r.schritt.resize(static_cast<std::size_t>(v));
+    r.gruppe.resize(static_cast<std::size_t>(v));
+    const int nebenklassen = p.n / p.s;
+    for (int j = 0; j < p.c; ++j)
+        for (int x = 0; x < p.n; ++x) {
+            const auto i = static_cast<std::size_t>(j * p.n + x);
+            r.schritt[i] = j * p.n + (x + 1) % p.n;
+            r.gruppe[i] = p.quer ? x : j * nebenklassen + x % nebenklassen;
+        }
+    r.gruppen = p.quer ? p.n : p.c * nebenklassen;
+    int basis = p.c * p.n;
+    const auto zyklus = [&](int laenge, int gruppe) {
+        for (int i = 0; i < laenge; ++i) {
+            r.schritt[static_cast<std::size_t>(basis + i)] = basis + (i + 1) % laenge;
+            r.gruppe[static_cast<std::size_t>(basis + i)] = gruppe < 0 ? r.gruppen++ : gruppe;
+        }
+        basis += laenge;
+    };
+    for (int laenge : p.freieZyklen)
+        zyklus(laenge, -1);
+    const int loch = r.gruppen;
+    for (int laenge : p.zyklen)
+        zyklus(laenge, loch);
+    if (!p.zyklen.empty())
+        ++r.gruppen;
+    return r;
+}
+
+Maske bild(const Punkte& pk, Maske m) {
+    Maske r = 0;
+    for (; m != 0; m &= m - 1)
+        r |= Maske{1} << pk.schritt[static_cast<std::size_t>(std::countr_zero(m))];
+    return r;
+}
+
+// Calls f for every k-set that contains erster and otherwise only points from frei (ascending),
+// with no two points in one group.
+template <typename F>
+void kMengen(const Punkte& pk, int k, int erster, const std::vector<int>& frei, F&& f) {
+    std::vector<int> gewaehlt{erster};
+    auto rekursiv = [&](auto&& selbst, std::size_t ab, Maske m) -> void {
+        if (static_cast<int>(gewaehlt.size()) == k) {
+            f(m);
+            return;
+        }
+        for (std::size_t i = ab; i + (static_cast<std::size_t>(k) - gewaehlt.size()) <= frei.size(); ++i) {
+            const int p = frei[i];
+            const int gp = pk.gruppe[static_cast<std::size_t>(p)];
+            if (std::any_of(gewaehlt.begin(), gewaehlt.end(),
+                            [&](int q) { return pk.gruppe[static_cast<std::size_t>(q)] == gp; }))
+                continue;
+            gewaehlt.push_back(p);
+            selbst(selbst, i + 1, m | (Maske{1} << p));
+            gewaehlt.pop_back();
+        }
+    };
+    rekursiv(rekursiv, 0, Maske{1} << erster);
+}
+
+} // namespace
+
+std::string GddPlan::name() const {
+    const auto liste = [](const std::vector<int>& l) {
+        std::string z;
+        for (int x : l)
+            z += (z.empty() ? "" : "+") + std::to_string(x);
+        return z;
+    };
+    return "Z" + std::to_string(n) + (c > 1 ? " auf " + std::to_string(c) + " Zyklen" : "") +
+           (quer ? ", Gruppen quer zu den Zyklen" : s > 1 ? ", Gruppen der Größe " + std::to_string(s) : "") +
+           (freieZyklen.empty() ? "" : ", weitere Zyklen " + liste(freieZyklen)) +
+           (zyklen.empty() ? "" : ", Loch aus Zyklen " + liste(zyklen));
+}
+
+std::vector<GddPlan> gddPlaene(int v, int k, int b) {
+    std::vector<GddPlan> r;
+    const long kPaare = paare(k);
+    for (int c = 1; c <= 8; ++c)
+        for (int n = 2; c * n <= v; ++n) {
+            const int e = v - c * n;
+            std::vector<int> teiler;
+            for (int d = 1; d <= n; ++d)
+                if (n % d == 0)
+                    teiler.push_back(d);
+            // Cycles of lengths dividing n that sum to a given number, longest first, with at most
+            // maxTeile cycles and three fixed points.
+            const auto zerlegungen = [&](int summe, std::size_t maxTeile) {
+                std::vector<std::vector<int>> alle;
+                std::vector<int> teil;
+                auto zerlegen = [&](auto&& selbst, int rest, int maxTeil) -> void {
+                    if (rest == 0) {
+                        alle.push_back(teil);
+                        return;
+                    }
+                    if (teil.size() >= maxTeile)
+                        return;
+                    for (auto it = teiler.rbegin(); it != teiler.rend(); ++it) {
+                        const int d = *it;
+                        if (d > maxTeil || d > rest ||
+                            (d == 1 && std::count(teil.begin(), teil.end(), 1) >= 3))
+                            continue;
+                        teil.push_back(d);
+                        selbst(selbst, rest - d, d);
+                        teil.pop_back();
+                    }
+                };
+                zerlegen(zerlegen, summe, n);
+                return alle;
+            };
+            // Groups on the cycles: cosets of order s in each cycle, or across the cycles (size c).
+            std::vector<std::pair<int, bool>> gruppierungen;
+            for (int s : teiler)
+                if (s < n || c > 1)
+                    gruppierungen.push_back({s, false});
+            if (c > 1)
+                gruppierungen.push_back({1, true});
+            for (int h = 0; h <= e; ++h) {
+                if (h == 1)
+                    continue;
+                for (const auto& frei : zerlegungen(e - h, 3))
+                    for (const auto& loch : zerlegungen(h, 6))
+                        for (auto [s, quer] : gruppierungen) {
+                            const int g = quer ? c : s;
+                            const long gruppen = quer ? n : static_cast<long>(c) * (n / s);
+                            // Every block meets the hole at most once, so a point outside sees
+                            // the hole in h different blocks.
+                            if (static_cast<long>(h) * (k - 1) > v - g)
+                                continue;
+                            const long kreuz = paare(v) - gruppen * paare(g) - paare(h);
+                            if (kreuz % kPaare != 0 || (v - g) % (k - 1) != 0 ||
+                                (h > 0 && (v - h) % (k - 1) != 0) || (e > h && (v - 1) % (k - 1) != 0))
+                                continue;
+                            const long bloecke =
+                                kreuz / kPaare + gruppen * untereSchranke(g, k) + untereSchranke(h, k);
+                            if (bloecke <= b)
+                                r.push_back({n, c, loch, frei, s, quer, static_cast<int>(bloecke)});
+                        }
+            }
+        }
+    std::stable_sort(r.begin(), r.end(), [](const GddPlan& a, const GddPlan& c) { return a.bloecke < c.bloecke; });
+    return r;
+}
+
+std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,
+                                     long knotenGrenze) {
+    const Punkte pk = punkteVon(v, plan);
+    // Orbits of the pairs from different groups.
+    std::vector<int> paarBahn(static_cast<std::size_t>(v * v), -1);
+    std::vector<int> bahnGroesse;
+    for (int a = 0; a < v; ++a)
+        for (int c = a + 1; c < v; ++c) {
+            if (pk.gruppe[static_cast<std::size_t>(a)] == pk.gruppe[static_cast<std::size_t>(c)] ||
+                paarBahn[static_cast<std::size_t>(a * v + c)] >= 0)
+                continue;
+            const int id = static_cast<int>(bahnGroesse.size());
+            int groesse = 0;
+            for (int x = a, y = c;;) {
+                int& eintrag = paarBahn[static_cast<std::size_t>(std::min(x, y) * v + std::max(x, y))];
+                if (eintrag == id)
+                    break;
+                eintrag = id;
+                ++groesse;
+                x = pk.schritt[static_cast<std::size_t>(x)];
+                y = pk.schritt[static_cast<std::size_t>(y)];
+            }
+            bahnGroesse.push_back(groesse);
+        }
+    // Block orbits that hold each pair orbit they meet exactly once, each represented by its
+    // smallest mask; that member's lowest point is the first point of a cycle or a further point.
+    std::vector<Maske> vertreter;
+    std::vector<std::vector<int>> zeilen;
+    auto pruefen = [&](Maske m) {
+        int stab = 0;
+        Maske x = m;
+        for (int j = 0; j < plan.n; ++j, x = bild(pk, x)) {
+            if (x == m)
+                ++stab;
+            else if (x < m)
+                return;
+        }
+        const int groesse = plan.n / stab;
+        std::map<int, int> treffer;
+        for (Maske a = m; a != 0; a &= a - 1)
+            for (Maske c = a & (a - 1); c != 0; c &= c - 1)
+                ++treffer[paarBahn[static_cast<std::size_t>(std::countr_zero(a) * v + std::countr_zero(c))]];
+        std::vector<int> spalten;
+        for (auto [bahn, anzahl] : treffer) {
+            if (bahn < 0 || groesse * anzahl != bahnGroesse[static_cast<std::size_t>(bahn)])
+                return;
+            spalten.push_back(bahn);
+        }
+        vertreter.push_back(m);
+        zeilen.push_back(std::move(spalten));
+    };
+    for (int p = 0; p < v; ++p) {
+        if ((p < plan.c * plan.n && p % plan.n != 0) || p >= v - std::accumulate(plan.zyklen.begin(), plan.zyklen.end(), 0))
+            continue;
+        std::vector<int> danach;
+        for (int q = p + 1; q < v; ++q)
+            danach.push_back(q);
+        kMengen(pk, k, p, danach, pruefen);
+    }
+    // Rows in an order drawn from the seed: each seed walks the search tree differently.
+    std::vector<std::size_t> reihenfolge(zeilen.size());
+    std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
+    Zufall zufall(seed);
+    for (std::size_t i = reihenfolge.size(); i > 1; --i)
+        std::swap(reihenfolge[i - 1], reihenfolge[zufall.unter(static_cast<std::uint32_t>(i))]);
+    std::vector<std::vector<int>> gemischt;
+    for (std::size_t i : reihenfolge)
+        gemischt.push_back(zeilen[i]);
+    ExakteUeberdeckung x(static_cast<int>(bahnGroesse.size()), gemischt);
+    const auto wahl = x.loesen(knotenGrenze);
+    if (!wahl)
+        return std::nullopt;
+    std::vector<Maske> bloecke;
+    for (int z : *wahl) {
+        const Maske m = vertreter[reihenfolge[static_cast<std::size_t>(z)]];
+        Maske y = m;
+        do {
+            bloecke.push_back(y);
+            y = bild(pk, y);
+        } while (y != m);
+    }
+    std::sort(bloecke.begin(), bloecke.end());
+    bloecke.erase(std::unique(bloecke.begin(), bloecke.end()), bloecke.end());
+    // Each group's own pairs; small groups padded with the least used points.
+    std::vector<std::vector<int>> gruppen(static_cast<std::size_t>(pk.gruppen));
+    for (int p = 0; p < v; ++p)
+        gruppen[static_cast<std::size_t>(pk.gruppe[static_cast<std::size_t>(p)])].push_back(p);
+    std::vector<int> nutzung(static_cast<std::size_t>(v), 0);
+    for (Maske m : bloecke)
+        for (; m != 0; m &= m - 1)
+            ++nutzung[static_cast<std::size_t>(std::countr_zero(m))];
+    std::map<int, std::vector<Maske>> fuellungen;
+    for (const auto& g : gruppen) {
+        const int groesse = static_cast<int>(g.size());
+        if (!fuellungen.count(groesse))
+            fuellungen[groesse] = gruppenUeberdeckung(groesse, k, seed);
+        if (groesse > 1 && fuellungen[groesse].empty())
+            return std::nullopt;
+        for (Maske lokal : fuellungen[groesse]) {
+            Maske m = 0;
+            for (; lokal != 0; lokal &= lokal - 1)
+                m |= Maske{1} << g[static_cast<std::size_t>(std::countr_zero(lokal))];
+            while (std::popcount(m) < k) {
+                int bester = -1;
+                for (int p = 0; p < v; ++p)
+                    if (!(m & (Maske{1} << p)) &&
+                        (bester < 0 || nutzung[static_cast<std::size_t>(p)] < nutzung[static_cast<std::size_t>(bester)]))
+                        bester = p;
+                m |= Maske{1} << bester;
+            }
+            for (Maske z = m; z != 0; z &= z - 1)
+                ++nutzung[static_cast<std::size_t>(std::countr_zero(z))];
+            bloecke.push_back(m);
+        }
+    }
+    if (static_cast<int>(bloecke.size()) > b)
+        return std::nullopt;
+    GddErgebnis r;
+    for (Maske m : bloecke)
+        r.reihen.push_back(m << 1);
+    r.bericht = "GDD unter " + plan.name() + ": " + std::to_string(zeilen.size()) + " Blockbahnen, " +
+                std::to_string(bahnGroesse.size()) + " Paarbahnen, " + std::to_string(x.knoten()) + " Knoten";
+    return r;
+}
+
+} // namespace kb::reihen

@@ -1,0 +1,49 @@
+#pragma once
+
+// Pair coverings from a group divisible design: the points split into groups, a design found under
+// a cyclic group holds every pair from two different groups exactly once, and each group's own
+// pairs are covered by a small covering of their own. Where no Steiner system exists this reaches
+// the bound that local search misses, e.g. C(31,4,2) = 78: 70 blocks around a hole of ten points
+// (every block meets it at most once) and a C(10,4,2) of 8 blocks inside it.
+
+#include "rows_file.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kb::reihen {
+
+// The group shifts the points of c main cycles of length n by one and turns further cycles along
+// (their lengths divide n, 1 is a fixed point). Each main cycle splits into the cosets of its
+// subgroup of order s (s = 1: single points), or with quer the groups run across the cycles (the
+// points at one place of every cycle). The points of the cycles in zyklen form one more group, the
+// hole; the points of freieZyklen are single.
+struct GddPlan {
+    int n = 0;
+    int c = 1;
+    std::vector<int> zyklen;
+    std::vector<int> freieZyklen;
+    int s = 1;
+    bool quer = false;
+    int bloecke = 0; // blocks in all: the orbits' (forced by the pair count) and the groups' bounds
+
+    std::string name() const;
+};
+
+// The plans for C(v, k, 2) whose counts fit b blocks, fewest blocks first.
+std::vector<GddPlan> gddPlaene(int v, int k, int b);
+
+struct GddErgebnis {
+    std::vector<Maske> reihen; // points 1..v
+    std::string bericht;
+};
+
+// Exact cover of the pair orbits by block orbits (dancing links, rows in an order drawn from the
+// seed, at most knotenGrenze search nodes), then every group covered. Nothing when no cover was
+// found or the groups need more blocks than b leaves.
+std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,
+                                     long knotenGrenze);
+
+} // namespace kb::reihen
