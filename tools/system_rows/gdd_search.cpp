@@ -2,12 +2,15 @@
 
 #include "annealer.h"
 #include "constructions.h"
+#include "ilp_search.h"
 #include "random.h"
 
 #include <algorithm>
 #include <bit>
 #include <map>
 #include <numeric>
+#include <cstdio>
+#include <unistd.h>
 #include <cstdio>
 
 namespace kb::reihen {
@@ -24,35 +27,6 @@ int untereSchranke(int g, int k) {
         return 1;
     const int r = (g - 1 + k - 2) / (k - 1);
     return (g * r + k - 1) / k;
-}
-
-// The smallest covering of the pairs of g points by k-sets the generator finds (a few blocks above
-// the bound at most), over the points 0..g-1; blocks of fewer than k points when g < k.
-std::vector<Maske> gruppenUeberdeckung(int g, int k, std::uint64_t seed) {
-    if (g <= 1)
-        return {};
-    if (g <= k)
-        return {(Maske{1} << g) - 1};
-    for (int bb = untereSchranke(g, k); bb <= untereSchranke(g, k) + 3; ++bb) {
-        std::vector<Maske> r;
-        if (auto a = algebraischeKonstruktion(g, k, 2, bb))
-            r = a->reihen;
-        for (int versuch = 0; r.empty() && versuch < 3; ++versuch) {
-            GluehParameter p;
-            p.seed = seed + static_cast<std::uint64_t>(versuch);
-            p.zuege = 3'000'000;
-            p.startTemperatur = 0.2;
-            const GluehErgebnis e = ausgluehen({g, k, 2, bb}, {}, p);
-            if (e.luecken == 0)
-                r = e.reihen;
-        }
-        if (!r.empty()) {
-            for (Maske& m : r)
-                m >>= 1;
-            return r;
-        }
-    }
-    return {};
 }
 
 // Exact cover by dancing links: columns are the pair orbits, rows the admissible block orbits.
@@ -202,6 +176,12 @@ Punkte punkteVon(int v, const GddPlan& p) {
     return r;
 }
 
+// Lexicographic order of the point lists: the set holding the smallest point in which they differ first.
+bool lexVor(Maske a, Maske b) {
+    const Maske d = a ^ b;
+    return (a & d & (~d + 1)) != 0;
+}
+
 Maske bild(const Punkte& pk, Maske m) {
     Maske r = 0;
     for (; m != 0; m &= m - 1)
@@ -235,6 +215,33 @@ void kMengen(const Punkte& pk, int k, int erster, const std::vector<int>& frei, 
 
 } // namespace
 
+std::vector<Maske> paarUeberdeckung(int g, int k, std::uint64_t seed) {
+    if (g <= 1)
+        return {};
+    if (g <= k)
+        return {(Maske{1} << g) - 1};
+    for (int bb = untereSchranke(g, k); bb <= untereSchranke(g, k) + 3; ++bb) {
+        std::vector<Maske> r;
+        if (auto a = algebraischeKonstruktion(g, k, 2, bb))
+            r = a->reihen;
+        for (int versuch = 0; r.empty() && versuch < 3; ++versuch) {
+            GluehParameter p;
+            p.seed = seed + static_cast<std::uint64_t>(versuch);
+            p.zuege = 3'000'000;
+            p.startTemperatur = 0.2;
+            const GluehErgebnis e = ausgluehen({g, k, 2, bb}, {}, p);
+            if (e.luecken == 0)
+                r = e.reihen;
+        }
+        if (!r.empty()) {
+            for (Maske& m : r)
+                m >>= 1;
+            return r;
+        }
+    }
+    return {};
+}
+
 std::string GddPlan::name() const {
     const auto liste = [](const std::vector<int>& l) {
         std::string z;
@@ -245,12 +252,22 @@ std::string GddPlan::name() const {
     return "Z" + std::to_string(n) + (c > 1 ? " auf " + std::to_string(c) + " Zyklen" : "") +
            (quer ? ", Gruppen quer zu den Zyklen" : s > 1 ? ", Gruppen der Größe " + std::to_string(s) : "") +
            (freieZyklen.empty() ? "" : ", weitere Zyklen " + liste(freieZyklen)) +
-           (zyklen.empty() ? "" : ", Loch aus Zyklen " + liste(zyklen));
+           (zyklen.empty() ? "" : ", Loch aus Zyklen " + liste(zyklen)) +
+           (doppelpaar ? ", ein Paar viermal" : "");
 }
 
 std::vector<GddPlan> gddPlaene(int v, int k, int b) {
     std::vector<GddPlan> r;
     const long kPaare = paare(k);
+    // Blocks the groups need: the bound first, the coverings actually found for plans within it.
+    std::map<int, int> gefunden;
+    const auto fuellung = [&](int g) {
+        if (g <= k)
+            return untereSchranke(g, k);
+        if (!gefunden.count(g))
+            gefunden[g] = static_cast<int>(paarUeberdeckung(g, k, 1).size());
+        return gefunden[g];
+    };
     for (int c = 1; c <= 8; ++c)
         for (int n = 2; c * n <= v; ++n) {
             const int e = v - c * n;
@@ -259,8 +276,8 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
                 if (n % d == 0)
                     teiler.push_back(d);
             // Cycles of lengths dividing n that sum to a given number, longest first, with at most
-            // maxTeile cycles and three fixed points.
-            const auto zerlegungen = [&](int summe, std::size_t maxTeile) {
+            // maxTeile cycles besides at most maxFest fixed points.
+            const auto zerlegungen = [&](int summe, std::size_t maxTeile, long maxFest) {
                 std::vector<std::vector<int>> alle;
                 std::vector<int> teil;
                 auto zerlegen = [&](auto&& selbst, int rest, int maxTeil) -> void {
@@ -268,12 +285,11 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
                         alle.push_back(teil);
                         return;
                     }
-                    if (teil.size() >= maxTeile)
-                        return;
                     for (auto it = teiler.rbegin(); it != teiler.rend(); ++it) {
                         const int d = *it;
-                        if (d > maxTeil || d > rest ||
-                            (d == 1 && std::count(teil.begin(), teil.end(), 1) >= 3))
+                        const long fest = std::count(teil.begin(), teil.end(), 1);
+                        if (d > maxTeil || d > rest || (d == 1 && fest >= maxFest) ||
+                            (d > 1 && teil.size() - static_cast<std::size_t>(fest) >= maxTeile))
                             continue;
                         teil.push_back(d);
                         selbst(selbst, rest - d, d);
@@ -293,8 +309,9 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
             for (int h = 0; h <= e; ++h) {
                 if (h == 1)
                     continue;
-                for (const auto& frei : zerlegungen(e - h, 3))
-                    for (const auto& loch : zerlegungen(h, 6))
+                // Fixed points in the hole cost nothing: a fixed class of its own per point.
+                for (const auto& frei : zerlegungen(e - h, 3, 3))
+                    for (const auto& loch : zerlegungen(h, 6, h))
                         for (auto [s, quer] : gruppierungen) {
                             const int g = quer ? c : s;
                             const long gruppen = quer ? n : static_cast<long>(c) * (n / s);
@@ -306,19 +323,45 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
                             if (kreuz % kPaare != 0 || (v - g) % (k - 1) != 0 ||
                                 (h > 0 && (v - h) % (k - 1) != 0) || (e > h && (v - 1) % (k - 1) != 0))
                                 continue;
-                            const long bloecke =
-                                kreuz / kPaare + gruppen * untereSchranke(g, k) + untereSchranke(h, k);
+                            if (kreuz / kPaare + gruppen * untereSchranke(g, k) + untereSchranke(h, k) > b)
+                                continue;
+                            const long bloecke = kreuz / kPaare + gruppen * fuellung(g) + fuellung(h);
                             if (bloecke <= b)
                                 r.push_back({n, c, loch, frei, s, quer, static_cast<int>(bloecke)});
                         }
             }
         }
     std::stable_sort(r.begin(), r.end(), [](const GddPlan& a, const GddPlan& c) { return a.bloecke < c.bloecke; });
+    // v = 7, 10 (mod 12) for blocks of four: three pairs more than fit, which the bound forces onto
+    // one pair of points held four times; here two fixed points of the group.
+    if (k == 4 && (paare(v) + 3) % 6 == 0 && (paare(v) + 3) / 6 <= b)
+        for (int n = 2; n <= v - 2; ++n)
+            for (int c = 1; c * n <= v - 2; ++c) {
+                const int e = v - c * n;
+                std::vector<int> teiler;
+                for (int d = 2; d < n; ++d)
+                    if (n % d == 0)
+                        teiler.push_back(d);
+                // The further points: two to four fixed ones, the rest in cycles of one length.
+                for (int fest = 2; fest <= 4 && fest <= e; ++fest) {
+                    const int rest = e - fest;
+                    std::vector<std::vector<int>> moeglich;
+                    if (rest == 0)
+                        moeglich.push_back({});
+                    for (int d : teiler)
+                        if (rest > 0 && rest % d == 0 && rest / d <= 4)
+                            moeglich.push_back(std::vector<int>(static_cast<std::size_t>(rest / d), d));
+                    for (auto frei : moeglich) {
+                        frei.insert(frei.end(), static_cast<std::size_t>(fest), 1);
+                        r.push_back({n, c, {}, frei, 1, false, static_cast<int>((paare(v) + 3) / 6), true});
+                    }
+                }
+            }
     return r;
 }
 
 std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,
-                                     long knotenGrenze) {
+                                     long knotenGrenze, int satSekunden, const std::string& satVerzeichnis) {
     const Punkte pk = punkteVon(v, plan);
     // Orbits of the pairs from different groups.
     std::vector<int> paarBahn(static_cast<std::size_t>(v * v), -1);
@@ -341,17 +384,28 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
             }
             bahnGroesse.push_back(groesse);
         }
-    // Block orbits that hold each pair orbit they meet exactly once, each represented by its
-    // smallest mask; that member's lowest point is the first point of a cycle or a further point.
+    // The pair held four times: the first two fixed points.
+    int doppelt = -1;
+    if (plan.doppelpaar) {
+        std::vector<int> fest;
+        for (int p = 0; p < v; ++p)
+            if (pk.schritt[static_cast<std::size_t>(p)] == p)
+                fest.push_back(p);
+        doppelt = paarBahn[static_cast<std::size_t>(fest[0] * v + fest[1])];
+    }
+    // Block orbits that hold each pair orbit they meet exactly once (the double pair up to four
+    // times), each represented by its lexicographically first member, whose lowest point is the
+    // first point of a cycle or a further point.
     std::vector<Maske> vertreter;
     std::vector<std::vector<int>> zeilen;
+    std::vector<int> zeilenGroesse;
     auto pruefen = [&](Maske m) {
         int stab = 0;
         Maske x = m;
         for (int j = 0; j < plan.n; ++j, x = bild(pk, x)) {
             if (x == m)
                 ++stab;
-            else if (x < m)
+            else if (lexVor(x, m))
                 return;
         }
         const int groesse = plan.n / stab;
@@ -361,12 +415,14 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
                 ++treffer[paarBahn[static_cast<std::size_t>(std::countr_zero(a) * v + std::countr_zero(c))]];
         std::vector<int> spalten;
         for (auto [bahn, anzahl] : treffer) {
-            if (bahn < 0 || groesse * anzahl != bahnGroesse[static_cast<std::size_t>(bahn)])
+            if (bahn < 0 || (bahn == doppelt ? groesse * anzahl > 4
+                                             : groesse * anzahl != bahnGroesse[static_cast<std::size_t>(bahn)]))
                 return;
             spalten.push_back(bahn);
         }
         vertreter.push_back(m);
         zeilen.push_back(std::move(spalten));
+        zeilenGroesse.push_back(groesse);
     };
     for (int p = 0; p < v; ++p) {
         if ((p < plan.c * plan.n && p % plan.n != 0) || p >= v - std::accumulate(plan.zyklen.begin(), plan.zyklen.end(), 0))
@@ -385,10 +441,55 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
     std::vector<std::vector<int>> gemischt;
     for (std::size_t i : reihenfolge)
         gemischt.push_back(zeilen[i]);
+    // The plain search knows only columns held once.
+    if (doppelt >= 0)
+        knotenGrenze = 0;
     ExakteUeberdeckung x(static_cast<int>(bahnGroesse.size()), gemischt);
-    const auto wahl = x.loesen(knotenGrenze);
-    if (!wahl)
+    std::optional<std::vector<int>> wahl = x.loesen(knotenGrenze);
+    std::string loeser = std::to_string(x.knoten()) + " Knoten";
+    if (!wahl && x.knoten() > knotenGrenze && satSekunden > 0) {
+        // Too large for the plain search: every pair orbit exactly once as clauses for cadical.
+        std::vector<std::vector<int>> jeSpalte(bahnGroesse.size());
+        for (std::size_t z = 0; z < gemischt.size(); ++z)
+            for (int spalte : gemischt[z])
+                jeSpalte[static_cast<std::size_t>(spalte)].push_back(static_cast<int>(z) + 1);
+        std::vector<std::vector<int>> klauseln;
+        int naechste = static_cast<int>(gemischt.size());
+        for (std::size_t spalte = 0; spalte < jeSpalte.size(); ++spalte) {
+            const auto& zs = jeSpalte[spalte];
+            if (static_cast<int>(spalte) != doppelt) {
+                klauseln.push_back(zs);
+                hoechstens(klauseln, naechste, zs, std::vector<int>(zs.size(), 1), 1);
+                continue;
+            }
+            // Exactly four blocks: at most 4 among the chosen orbits, at most all but 4 among the others.
+            std::vector<int> w, nicht;
+            for (int z : zs) {
+                w.push_back(zeilenGroesse[reihenfolge[static_cast<std::size_t>(z - 1)]]);
+                nicht.push_back(-z);
+            }
+            const int summe = std::accumulate(w.begin(), w.end(), 0);
+            if (summe < 4)
+                return std::nullopt;
+            hoechstens(klauseln, naechste, zs, w, 4);
+            hoechstens(klauseln, naechste, nicht, w, summe - 4);
+        }
+        const SatAntwort sat = cadicalRufen(klauseln, naechste, satSekunden,
+                                            satVerzeichnis + "/gdd_" + std::to_string(v) + "_" +
+                                                std::to_string(::getpid()));
+        loeser += ", cadical: " + sat.antwort;
+        if (sat.erfuellbar) {
+            wahl.emplace();
+            for (int l : sat.wahr)
+                if (l <= static_cast<int>(gemischt.size()))
+                    wahl->push_back(l - 1);
+        }
+    }
+    if (!wahl) {
+        std::fprintf(stderr, "    %zu Blockbahnen, %zu Paarbahnen, %s\n", zeilen.size(), bahnGroesse.size(),
+                     loeser.c_str());
         return std::nullopt;
+    }
     std::vector<Maske> bloecke;
     for (int z : *wahl) {
         const Maske m = vertreter[reihenfolge[static_cast<std::size_t>(z)]];
@@ -412,7 +513,7 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
     for (const auto& g : gruppen) {
         const int groesse = static_cast<int>(g.size());
         if (!fuellungen.count(groesse))
-            fuellungen[groesse] = gruppenUeberdeckung(groesse, k, seed);
+            fuellungen[groesse] = paarUeberdeckung(groesse, k, seed);
         if (groesse > 1 && fuellungen[groesse].empty())
             return std::nullopt;
         for (Maske lokal : fuellungen[groesse]) {
@@ -438,7 +539,7 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
     for (Maske m : bloecke)
         r.reihen.push_back(m << 1);
     r.bericht = "GDD unter " + plan.name() + ": " + std::to_string(zeilen.size()) + " Blockbahnen, " +
-                std::to_string(bahnGroesse.size()) + " Paarbahnen, " + std::to_string(x.knoten()) + " Knoten";
+                std::to_string(bahnGroesse.size()) + " Paarbahnen, " + loeser;
     return r;
 }
 

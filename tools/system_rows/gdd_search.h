@@ -28,6 +28,7 @@ struct GddPlan {
     int s = 1;
     bool quer = false;
     int bloecke = 0; // blocks in all: the orbits' (forced by the pair count) and the groups' bounds
+    bool doppelpaar = false; // no groups; the pair of the first two fixed points held four times
 
     std::string name() const;
 };
@@ -35,15 +36,21 @@ struct GddPlan {
 // The plans for C(v, k, 2) whose counts fit b blocks, fewest blocks first.
 std::vector<GddPlan> gddPlaene(int v, int k, int b);
 
+// The smallest covering of the pairs of g points by k-sets the generator finds (a few blocks above
+// the bound at most), over the points 0..g-1; one block of fewer than k points when g < k.
+std::vector<Maske> paarUeberdeckung(int g, int k, std::uint64_t seed);
+
 struct GddErgebnis {
     std::vector<Maske> reihen; // points 1..v
     std::string bericht;
 };
 
 // Exact cover of the pair orbits by block orbits (dancing links, rows in an order drawn from the
-// seed, at most knotenGrenze search nodes), then every group covered. Nothing when no cover was
-// found or the groups need more blocks than b leaves.
+// seed, at most knotenGrenze search nodes; beyond that cadical for at most satSekunden if > 0),
+// then every group covered. Nothing when no cover was found or the groups need more blocks than
+// b leaves.
 std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,
-                                     long knotenGrenze);
+                                     long knotenGrenze, int satSekunden = 0,
+                                     const std::string& satVerzeichnis = "/tmp");
 
 } // namespace kb::reihen

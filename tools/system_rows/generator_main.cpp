@@ -209,7 +209,7 @@ Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t
             continue;
         for (int versuch = 0; versuch < o.versuche; ++versuch) {
             const std::uint64_t seed = mischen(seedBasis + static_cast<std::uint64_t>(versuch));
-            const auto e = gddSuchen(v, k, b, plaene[i], seed, o.knoten);
+            const auto e = gddSuchen(v, k, b, plaene[i], seed, o.knoten, o.sekunden, o.ilpVerzeichnis);
             std::cerr << "  " << plaene[i].name() << " (" << plaene[i].bloecke << " Blöcke): "
                       << (e ? e->bericht : std::string("nichts")) << std::endl;
             if (!e)

@@ -190,8 +190,6 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
     return e;
 }
 
-namespace {
-
 // Sequential weighted counter (Sinz): clauses that allow at most K units among the literals
 // vars[i] of weight w[i]; s(i, j) = "the first i hold at least j units".
 void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
@@ -221,7 +219,38 @@ void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const st
     }
 }
 
-} // namespace
+SatAntwort cadicalRufen(const std::vector<std::vector<int>>& klauseln, int variablen, int sekunden,
+                        const std::string& basis) {
+    {
+        std::ofstream f(basis + ".cnf");
+        f << "p cnf " << variablen << ' ' << klauseln.size() << '\n';
+        for (const auto& c : klauseln) {
+            for (int l : c)
+                f << l << ' ';
+            f << "0\n";
+        }
+    }
+    const std::string befehl =
+        "cadical -q -t " + std::to_string(sekunden) + " " + basis + ".cnf > " + basis + ".out 2>&1";
+    const int rc = std::system(befehl.c_str());
+    SatAntwort r;
+    std::ifstream aus(basis + ".out");
+    std::string zeile;
+    while (std::getline(aus, zeile)) {
+        if (zeile.rfind("s ", 0) == 0) {
+            r.antwort = zeile.substr(2);
+            r.erfuellbar = zeile == "s SATISFIABLE";
+        } else if (zeile.rfind("v ", 0) == 0) {
+            std::istringstream z(zeile.substr(2));
+            int l = 0;
+            while (z >> l)
+                if (l > 0)
+                    r.wahr.push_back(l);
+        }
+    }
+    r.antwort += " (rc " + std::to_string(WEXITSTATUS(rc)) + ")";
+    return r;
+}
 
 std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
                                      const std::string& verzeichnis, int frei, long maxBahnen) {
@@ -290,43 +319,19 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
     const std::string basis = verzeichnis + "/sat_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
                               std::to_string(a.t) + "_" + std::to_string(a.b) + "_" +
                               std::to_string(::getpid());
-    {
-        std::ofstream f(basis + ".cnf");
-        f << "p cnf " << naechste << ' ' << klauseln.size() << '\n';
-        for (const auto& c : klauseln) {
-            for (int l : c)
-                f << l << ' ';
-            f << "0\n";
-        }
-    }
-    const std::string befehl =
-        "cadical -q -t " + std::to_string(sekunden) + " " + basis + ".cnf > " + basis + ".out 2>&1";
-    const int rc = std::system(befehl.c_str());
+    const SatAntwort antwort = cadicalRufen(klauseln, naechste, sekunden, basis);
     IlpErgebnis e;
     std::ostringstream bericht;
     bericht << mod.tBahnen << " t-Bahnen, " << nx << " k-Bahnen, " << naechste << " Variablen";
-    std::ifstream aus(basis + ".out");
-    std::string zeile;
     std::vector<int> gewaehlt;
     std::vector<Maske> freiGewaehlt;
-    bool erfuellbar = false;
-    std::string antwort = "ohne Antwort";
-    while (std::getline(aus, zeile)) {
-        if (zeile.rfind("s ", 0) == 0) {
-            antwort = zeile.substr(2);
-            erfuellbar = zeile == "s SATISFIABLE";
-        } else if (zeile.rfind("v ", 0) == 0) {
-            std::istringstream z(zeile.substr(2));
-            int l = 0;
-            while (z >> l)
-                if (l > 0 && l <= nx)
-                    gewaehlt.push_back(l - 1);
-                else if (l > nx && l <= nx + static_cast<int>(freieBloecke.size()))
-                    freiGewaehlt.push_back(freieBloecke[static_cast<std::size_t>(l - nx - 1)] << 1);
-        }
-    }
-    bericht << ", cadical: " << antwort << " (rc " << WEXITSTATUS(rc) << ")";
-    if (erfuellbar) {
+    for (int l : antwort.wahr)
+        if (l <= nx)
+            gewaehlt.push_back(l - 1);
+        else if (l <= nx + static_cast<int>(freieBloecke.size()))
+            freiGewaehlt.push_back(freieBloecke[static_cast<std::size_t>(l - nx - 1)] << 1);
+    bericht << ", cadical: " << antwort.antwort;
+    if (antwort.erfuellbar) {
         e.reihen = bahnenEntwickeln(g, mod, gewaehlt);
         e.reihen.insert(e.reihen.end(), freiGewaehlt.begin(), freiGewaehlt.end());
     }
@@ -491,34 +496,13 @@ std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Mask
     const std::string basis = verzeichnis + "/erg_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
                               std::to_string(a.t) + "_" + std::to_string(a.b) + "_" +
                               std::to_string(::getpid());
-    {
-        std::ofstream f(basis + ".cnf");
-        f << "p cnf " << naechste << ' ' << klauseln.size() << '\n';
-        for (const auto& c : klauseln) {
-            for (int l : c)
-                f << l << ' ';
-            f << "0\n";
-        }
-    }
-    const std::string befehl =
-        "cadical -q -t " + std::to_string(sekunden) + " " + basis + ".cnf > " + basis + ".out 2>&1";
-    (void)std::system(befehl.c_str());
-    std::ifstream aus(basis + ".out");
-    std::string zeile, antwort = "ohne Antwort";
+    const SatAntwort sat = cadicalRufen(klauseln, naechste, sekunden, basis);
     std::vector<Maske> neu;
-    bool erfuellbar = false;
-    while (std::getline(aus, zeile)) {
-        if (zeile.rfind("s ", 0) == 0) {
-            antwort = zeile.substr(2);
-            erfuellbar = zeile == "s SATISFIABLE";
-        } else if (zeile.rfind("v ", 0) == 0) {
-            std::istringstream z(zeile.substr(2));
-            int l = 0;
-            while (z >> l)
-                if (l > 0 && l <= static_cast<int>(kandidaten.size()))
-                    neu.push_back(kandidaten[static_cast<std::size_t>(l - 1)] << 1);
-        }
-    }
+    for (int l : sat.wahr)
+        if (l <= static_cast<int>(kandidaten.size()))
+            neu.push_back(kandidaten[static_cast<std::size_t>(l - 1)] << 1);
+    const bool erfuellbar = sat.erfuellbar;
+    const std::string& antwort = sat.antwort;
     std::ostringstream bericht;
     bericht << fest.size() << " feste Blöcke, " << F << " ergänzt aus " << kandidaten.size()
             << " Kandidaten für " << offen << " offene Teilmengen, cadical: " << antwort << ", "

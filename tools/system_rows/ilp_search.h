@@ -29,6 +29,21 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
 std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
                                      const std::string& verzeichnis, int frei = 0, long maxBahnen = 400'000);
 
+// Clauses that allow at most K units among the literals vars[i] of weight w[i] (a sequential
+// counter; naechste is the last variable in use and grows by the counter's variables).
+void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
+                const std::vector<int>& w, int K);
+
+struct SatAntwort {
+    bool erfuellbar = false;
+    std::vector<int> wahr; // the variables set true
+    std::string antwort = "ohne Antwort";
+};
+
+// Writes the clauses to <basis>.cnf and runs cadical on them for at most sekunden.
+SatAntwort cadicalRufen(const std::vector<std::vector<int>>& klauseln, int variablen, int sekunden,
+                        const std::string& basis);
+
 // Completes fixed blocks (over 1..v) to a covering with a.b blocks by SAT: the new blocks are
 // chosen among the k-subsets that waste little room. Nothing when more blocks are fixed than a.b.
 std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Maske>& fest, int sekunden,
