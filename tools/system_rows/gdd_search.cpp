@@ -7,11 +7,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
 #include <map>
 #include <numeric>
-#include <cstdio>
+
 #include <unistd.h>
-#include <cstdio>
 
 namespace kb::reihen {
 

@@ -3,8 +3,12 @@
 // Pair coverings from a group divisible design: the points split into groups, a design found under
 // a cyclic group holds every pair from two different groups exactly once, and each group's own
 // pairs are covered by a small covering of their own. Where no Steiner system exists this reaches
-// the bound that local search misses, e.g. C(31,4,2) = 78: 70 blocks around a hole of ten points
-// (every block meets it at most once) and a C(10,4,2) of 8 blocks inside it.
+// the bound that local search misses, e.g. C(39,4,2) = 127: 108 blocks under Z36 on six groups of
+// six and a hole of three points (every block meets a group at most once), 3 blocks for each group
+// and 1 for the hole.
+// For blocks of four and v = 7, 10 (mod 12) the bound leaves three pairs to spare, which it forces
+// onto one pair of points held four times; those plans fix both points and hold every other pair
+// exactly once (C(31,4,2) = 78 under Z3 with four fixed points).
 
 #include "rows_file.h"
 
