@@ -360,6 +360,37 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
     return r;
 }
 
+std::vector<Gruppe> zyklenGruppen(int v, int k) {
+    std::vector<Gruppe> r;
+    long kMengen = 1;
+    for (int i = 0; i < k; ++i)
+        kMengen = kMengen * (v - i) / (i + 1);
+    const auto dazu = [&](int n, int c, std::vector<int> frei) {
+        const GddPlan plan{n, c, {}, std::move(frei)};
+        const Punkte pk = punkteVon(v, plan);
+        r.push_back(gruppeErzeugen(v, {std::vector<std::uint8_t>(pk.schritt.begin(), pk.schritt.end())},
+                                   plan.name()));
+    };
+    // Orbit models of more than a few hundred thousand k-orbits are out of reach.
+    for (int n = v; n >= 2 && kMengen / n <= 400'000; --n)
+        for (int c = 1; c * n <= v; ++c)
+            for (int fest = 0; fest <= 3 && fest <= v - c * n; ++fest) {
+                const int rest = v - c * n - fest;
+                const std::vector<int> feste(static_cast<std::size_t>(fest), 1);
+                if (rest == 0) {
+                    dazu(n, c, feste);
+                    continue;
+                }
+                for (int d = 2; d < n; ++d)
+                    if (n % d == 0 && rest % d == 0 && rest / d <= 4) {
+                        std::vector<int> frei(static_cast<std::size_t>(rest / d), d);
+                        frei.insert(frei.end(), feste.begin(), feste.end());
+                        dazu(n, c, frei);
+                    }
+            }
+    return r;
+}
+
 std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,
                                      long knotenGrenze, int satSekunden, const std::string& satVerzeichnis) {
     const Punkte pk = punkteVon(v, plan);

@@ -10,6 +10,7 @@
 // onto one pair of points held four times; those plans fix both points and hold every other pair
 // exactly once (C(31,4,2) = 78 under Z3 with four fixed points).
 
+#include "orbit_search.h"
 #include "rows_file.h"
 
 #include <cstdint>
@@ -56,5 +57,10 @@ struct GddErgebnis {
 std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,
                                      long knotenGrenze, int satSekunden = 0,
                                      const std::string& satVerzeichnis = "/tmp");
+
+// The cyclic groups of these plans without groups or hole (c main cycles of length n, at most four
+// shorter cycles of one length dividing n, up to three fixed points), largest order first, as long
+// as the orbits of k-subsets stay few enough for the exact orbit model.
+std::vector<Gruppe> zyklenGruppen(int v, int k);
 
 } // namespace kb::reihen

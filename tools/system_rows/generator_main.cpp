@@ -168,28 +168,33 @@ Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint6
 // Exact search under each candidate group in turn (short orbits allowed, no free blocks).
 Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
     Loesung beste;
-    std::vector<GruppenWahl> alle = gruppenFuer(v, k, t, b, b);
+    std::vector<Gruppe> alle;
+    if (o.verfahren == "zyklen")
+        alle = zyklenGruppen(v, k);
+    else
+        for (GruppenWahl& w : gruppenFuer(v, k, t, b, b))
+            alle.push_back(std::move(w.gruppe));
+    const bool sat = o.verfahren != "ilp";
     std::vector<std::string> gesehen;
     int versucht = 0;
     for (std::size_t i = 0; i < alle.size() && versucht < o.versuche; ++i) {
-        const Gruppe& g = alle[i].gruppe;
+        const Gruppe& g = alle[i];
         if (std::find(gesehen.begin(), gesehen.end(), g.name) != gesehen.end())
             continue;
         gesehen.push_back(g.name);
         if (o.gruppe >= 0 && static_cast<int>(gesehen.size()) - 1 != o.gruppe)
             continue;
-        const auto e = o.verfahren == "sat"
-                           ? satSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis, o.satFrei)
+        const auto e = sat ? satSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis, o.satFrei)
                            : ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis);
         if (!e)
             continue;
         ++versucht;
         const long luecken = e->reihen.empty() ? -1 : fehlend(e->reihen, v, t);
-        std::cerr << "  " << o.verfahren << " unter " << g.name << ": " << e->bericht << ", "
+        std::cerr << "  " << (sat ? "sat" : "ilp") << " unter " << g.name << ": " << e->bericht << ", "
                   << e->reihen.size() << " Blöcke, " << luecken << " offen" << std::endl;
         if (luecken == 0 && static_cast<int>(e->reihen.size()) <= b) {
             beste = {e->reihen, 0,
-                     (o.verfahren == "sat" ? "SAT (cadical) unter " : "ILP (cbc) unter ") + g.name + ": " +
+                     (sat ? "SAT (cadical) unter " : "ILP (cbc) unter ") + g.name + ": " +
                          e->bericht};
             break;
         }
@@ -405,7 +410,7 @@ Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
         return symmetrischeVersuche(v, k, t, b, o, seedBasis);
     if (o.verfahren == "bahnen")
         return bahnenVersuche(v, k, t, b, o, seedBasis);
-    if (o.verfahren == "ilp" || o.verfahren == "sat")
+    if (o.verfahren == "ilp" || o.verfahren == "sat" || o.verfahren == "zyklen")
         return ilpVersuche(v, k, t, b, o);
     if (o.verfahren == "ergaenzen")
         return ergaenzenVersuche(v, k, t, b, o, seedBasis);
@@ -654,6 +659,7 @@ int hilfe() {
            "  --verfahren lns  N gespeicherte Blöcke (mit --weiter) durch SAT ersetzen\n"
            "  --verfahren gdd  Paarüberdeckung aus gruppenteilbarem Design unter zyklischer Gruppe, die "
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
+           "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
            "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt "
            "überdeckt\n";
     return 2;
@@ -706,7 +712,7 @@ int main(int argc, char** argv) {
     if (o.daten.empty() || o.versuche < 1 ||
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
          o.verfahren != "symmetrisch" && o.verfahren != "bahnen" && o.verfahren != "ilp" &&
-         o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "gdd" &&
+         o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "gdd" && o.verfahren != "zyklen" &&
          o.verfahren != "struktur"))
         return hilfe();
 
