@@ -7,6 +7,7 @@
 
 #include "annealer.h"
 #include "constructions.h"
+#include "group_catalogue.h"
 #include "ilp_search.h"
 #include "orbit_search.h"
 #include "rows_file.h"
@@ -49,7 +50,15 @@ struct Optionen {
     int satFrei = 0;     // blocks outside the orbits in the SAT model
     int lnsBloecke = 10; // blocks the large neighbourhood search replaces at once
     std::string ilpVerzeichnis = "/tmp";
+    bool gruppenkatalog = false; // ilp/sat over the catalogue groups instead of the cyclic ones
 };
+
+// The groups for ilp/sat and --gruppen: the catalogue's (models of at most this many k-orbits)
+// or the cyclic ones.
+constexpr long katalogMaxBahnen = 60'000;
+std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, const Optionen& o) {
+    return o.gruppenkatalog ? katalogFuer(v, k, t, b, katalogMaxBahnen) : gruppenFuer(v, k, t, b, maxFrei);
+}
 
 std::uint64_t mischen(std::uint64_t x) {
     x += 0x9e3779b97f4a7c15ull;
@@ -166,7 +175,7 @@ Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint6
 // Exact search under each candidate group in turn (short orbits allowed, no free blocks).
 Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
     Loesung beste;
-    std::vector<GruppenWahl> alle = gruppenFuer(v, k, t, b, b);
+    std::vector<GruppenWahl> alle = ilpGruppen(v, k, t, b, b, o);
     std::vector<std::string> gesehen;
     int versucht = 0;
     for (std::size_t i = 0; i < alle.size() && versucht < o.versuche; ++i) {
@@ -607,7 +616,7 @@ int hilfe() {
         << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
            "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
-           "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N]\n"
+           "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N] [--gruppenkatalog]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
@@ -618,6 +627,8 @@ int hilfe() {
            "Sekunden)\n"
            "  --verfahren sat  dieselbe Suche mit cadical; --sat-frei F erlaubt F Blöcke außerhalb der "
            "Bahnen\n"
+           "  --gruppenkatalog  ilp/sat (und --gruppen) mit den Gruppen des Katalogs: AGL/AΓL(1,q) und\n"
+           "                    Untergruppen, PSL/PGL/PΓL(2,q), Z_a×Z_b, je mit bis zu 2 festen Punkten\n"
            "  --verfahren ergaenzen  algebraische Designs ohne einige Punkte, durch SAT ergänzt\n"
            "  --verfahren lns  N gespeicherte Blöcke (mit --weiter) durch SAT ersetzen\n"
            "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt "
@@ -664,6 +675,8 @@ int main(int argc, char** argv) {
             o.ilpVerzeichnis = argv[++i];
         else if (a == "--gruppen")
             o.gruppenZeigen = true;
+        else if (a == "--gruppenkatalog")
+            o.gruppenkatalog = true;
         else
             return hilfe();
     }
@@ -694,7 +707,7 @@ int main(int argc, char** argv) {
     if (o.gruppenZeigen) {
         for (int p : positionen) {
             const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
-            const std::vector<GruppenWahl> alle = gruppenFuer(s.WZ, s.RG, s.GA, s.TR, o.maxFrei);
+            const std::vector<GruppenWahl> alle = ilpGruppen(s.WZ, s.RG, s.GA, s.TR, o.maxFrei, o);
             for (std::size_t i = 0; i < alle.size(); ++i)
                 std::cout << "Position " << p << " Gruppe " << i << ": " << alle[i].gruppe.name
                           << ", Ordnung " << alle[i].gruppe.elemente.size() << ", " << alle[i].bahnen

@@ -38,37 +38,49 @@ std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long ma
     const std::size_t n = g.elemente.size();
     if (static_cast<double>(binom.c[a.v][a.k]) / static_cast<double>(n) > static_cast<double>(maxBahnen))
         return std::nullopt;
-    BahnModell mod;
-    // Orbits of t-subsets, by rank.
-    const long tAnzahl = binom.c[a.v][a.t];
-    std::vector<int>& tBahn = mod.tBahn;
-    tBahn.assign(static_cast<std::size_t>(tAnzahl), -1);
-    {
-        Maske m = (Maske{1} << a.t) - 1;
-        for (long r = 0; r < tAnzahl; ++r, m = naechsteMaske(m)) {
-            if (tBahn[static_cast<std::size_t>(r)] >= 0)
+    // Orbits are traced along the generators, so large groups (PGL(2, q) and the like) cost no
+    // more than small ones: each subset is visited once per generator.
+    const auto& erzeuger = g.erzeuger.empty() ? g.elemente : g.erzeuger;
+    const auto bild = [](const std::vector<std::uint8_t>& p, Maske b) {
+        Maske r = 0;
+        for (; b != 0; b &= b - 1)
+            r |= Maske{1} << p[static_cast<std::size_t>(std::countr_zero(b))];
+        return r;
+    };
+    std::vector<Maske> bahn;
+    // Numbers the orbits of s-subsets by rank in nummer; calls f(smallest member, orbit size) on each.
+    const auto bahnenDurchlaufen = [&](int s, std::vector<int>& nummer, auto&& f) {
+        const long anzahl = binom.c[a.v][s];
+        nummer.assign(static_cast<std::size_t>(anzahl), -1);
+        int id = 0;
+        Maske m = (Maske{1} << s) - 1;
+        for (long r = 0; r < anzahl; ++r, m = naechsteMaske(m)) {
+            if (nummer[static_cast<std::size_t>(r)] >= 0)
                 continue;
-            for (std::size_t e = 0; e < n; ++e)
-                tBahn[static_cast<std::size_t>(rang(bildVon(g, e, m)))] = mod.tBahnen;
-            ++mod.tBahnen;
+            nummer[static_cast<std::size_t>(r)] = id;
+            bahn.assign(1, m);
+            for (std::size_t i = 0; i < bahn.size(); ++i)
+                for (const auto& e : erzeuger) {
+                    const Maske b = bild(e, bahn[i]);
+                    int& x = nummer[static_cast<std::size_t>(rang(b))];
+                    if (x < 0) {
+                        x = id;
+                        bahn.push_back(b);
+                    }
+                }
+            f(m, static_cast<int>(bahn.size()));
+            ++id;
         }
-    }
+        return id;
+    };
+    BahnModell mod;
+    mod.tBahnen = bahnenDurchlaufen(a.t, mod.tBahn, [](Maske, int) {});
     mod.zeilen.resize(static_cast<std::size_t>(mod.tBahnen));
-    const Maske ende = Maske{1} << a.v;
-    for (Maske m = (Maske{1} << a.k) - 1; m < ende; m = naechsteMaske(m)) {
-        bool kleinste = true;
-        int stab = 0;
-        for (std::size_t e = 0; e < n && kleinste; ++e) {
-            const Maske b = bildVon(g, e, m);
-            if (b < m)
-                kleinste = false;
-            stab += b == m;
-        }
-        if (!kleinste)
-            continue;
+    std::vector<int> kNummer;
+    bahnenDurchlaufen(a.k, kNummer, [&](Maske m, int groesse) {
         const int id = static_cast<int>(mod.vertreter.size());
         mod.vertreter.push_back(m);
-        mod.groesse.push_back(static_cast<int>(n) / stab);
+        mod.groesse.push_back(groesse);
         int p[64], k = 0;
         for (Maske z = m; z != 0; z &= z - 1)
             p[k++] = std::countr_zero(z);
@@ -77,13 +89,13 @@ std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long ma
             Maske s = 0;
             for (Maske z = w; z != 0; z &= z - 1)
                 s |= Maske{1} << p[std::countr_zero(z)];
-            getroffen.push_back(tBahn[static_cast<std::size_t>(rang(s))]);
+            getroffen.push_back(mod.tBahn[static_cast<std::size_t>(rang(s))]);
         }
         std::sort(getroffen.begin(), getroffen.end());
         getroffen.erase(std::unique(getroffen.begin(), getroffen.end()), getroffen.end());
         for (int o : getroffen)
             mod.zeilen[static_cast<std::size_t>(o)].push_back(id);
-    }
+    });
     return mod;
 }
 
