@@ -53,11 +53,15 @@ struct Optionen {
     bool gruppenkatalog = false; // ilp/sat over the catalogue groups instead of the cyclic ones
 };
 
-// The groups for ilp/sat and --gruppen: the catalogue's (models of at most this many k-orbits)
-// or the cyclic ones.
+// The groups for bahnen, ilp/sat and --gruppen: the catalogue's (models of at most this many
+// k-orbits, at most maxFrei blocks beside the full orbits) or the cyclic ones.
 constexpr long katalogMaxBahnen = 60'000;
 std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, const Optionen& o) {
-    return o.gruppenkatalog ? katalogFuer(v, k, t, b, katalogMaxBahnen) : gruppenFuer(v, k, t, b, maxFrei);
+    if (!o.gruppenkatalog)
+        return gruppenFuer(v, k, t, b, maxFrei);
+    std::vector<GruppenWahl> r = katalogFuer(v, k, t, b, katalogMaxBahnen);
+    std::erase_if(r, [&](const GruppenWahl& g) { return g.frei > maxFrei; });
+    return r;
 }
 
 std::uint64_t mischen(std::uint64_t x) {
@@ -140,7 +144,7 @@ Loesung symmetrischeVersuche(int v, int k, int t, int b, const Optionen& o, std:
 Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
     static constexpr double temperaturen[] = {0.15, 0.25, 0.1, 0.35};
     Loesung beste;
-    const std::vector<GruppenWahl> alle = gruppenFuer(v, k, t, b, o.maxFrei);
+    const std::vector<GruppenWahl> alle = ilpGruppen(v, k, t, b, o.maxFrei, o);
     if (alle.empty())
         return beste;
     for (int i = 0; i < o.versuche; ++i) {
