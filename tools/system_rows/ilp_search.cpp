@@ -114,6 +114,34 @@ std::vector<Maske> bahnenEntwickeln(const Gruppe& g, const BahnModell& mod,
     return r;
 }
 
+// The Schoenheim bound: no covering C(v, k, t) has fewer blocks.
+long schoenheim(int v, int k, int t) {
+    if (t == 0)
+        return 1;
+    const long innen = schoenheim(v - 1, k - 1, t - 1);
+    return (static_cast<long>(v) * innen + k - 1) / k;
+}
+
+// True when some union of orbits has between the Schoenheim bound and b blocks in all: a group
+// whose orbit sizes cannot reach that range (Z_v with v not dividing b, say) needs no solver.
+bool blockzahlErreichbar(const Aufgabe& a, const BahnModell& mod, int frei) {
+    const long unten = schoenheim(a.v, a.k, a.t) - frei;
+    std::vector<char> moeglich(static_cast<std::size_t>(a.b + 1), 0);
+    moeglich[0] = 1;
+    for (int s : mod.groesse)
+        for (int x = a.b; x >= s; --x)
+            moeglich[static_cast<std::size_t>(x)] |= moeglich[static_cast<std::size_t>(x - s)];
+    for (long x = std::max(0L, unten); x <= a.b; ++x)
+        if (moeglich[static_cast<std::size_t>(x)])
+            return true;
+    return false;
+}
+
+IlpErgebnis unerreichbar(const BahnModell& mod) {
+    return {{}, std::to_string(mod.tBahnen) + " t-Bahnen, " + std::to_string(mod.vertreter.size()) +
+                    " k-Bahnen, keine Blockzahl zwischen Schönheim-Schranke und Reihenzahl erreichbar"};
+}
+
 } // namespace
 
 std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
@@ -122,6 +150,8 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
     auto modell = modellBauen(a, g, maxBahnen);
     if (!modell)
         return std::nullopt;
+    if (!blockzahlErreichbar(a, *modell, 0))
+        return unerreichbar(*modell);
     const int tBahnen = modell->tBahnen;
     const auto& vertreter = modell->vertreter;
     const auto& groesse = modell->groesse;
@@ -244,6 +274,8 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
     if (frei > 0 && binom.c[a.v][a.k] > 300'000)
         return std::nullopt;
     const BahnModell& mod = *modell;
+    if (!blockzahlErreichbar(a, mod, frei))
+        return unerreichbar(mod);
     // Orbit sizes in units of their greatest common divisor keep the counter small.
     int einheit = 0;
     for (int s : mod.groesse)
