@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <iostream>
+#include <map>
 #include <numeric>
 #include <set>
 #include <sstream>
@@ -354,6 +355,11 @@ std::vector<Gruppe> gruppenKatalog(int v, int maxFest) {
     }
     std::stable_sort(r.begin(), r.end(),
                      [](const Gruppe& a, const Gruppe& b) { return a.elemente.size() > b.elemente.size(); });
+    // Distinct names: the searches pick and skip groups by name.
+    std::map<std::string, int> namen;
+    for (Gruppe& g : r)
+        if (const int n = ++namen[g.name]; n > 1)
+            g.name += text(" Nr. ", n);
     return r;
 }
 
