@@ -56,10 +56,11 @@ struct Optionen {
 // The groups for bahnen, ilp/sat and --gruppen: the catalogue's (models of at most this many
 // k-orbits, at most maxFrei blocks beside the full orbits) or the cyclic ones.
 constexpr long katalogMaxBahnen = 60'000;
+constexpr int katalogMaxFest = 3; // AΓL(1,16) with 2 fixed points gave C(18,6,4)
 std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, const Optionen& o) {
     if (!o.gruppenkatalog)
         return gruppenFuer(v, k, t, b, maxFrei);
-    std::vector<GruppenWahl> r = katalogFuer(v, k, t, b, katalogMaxBahnen);
+    std::vector<GruppenWahl> r = katalogFuer(v, k, t, b, katalogMaxBahnen, katalogMaxFest);
     std::erase_if(r, [&](const GruppenWahl& g) { return g.frei > maxFrei; });
     return r;
 }
