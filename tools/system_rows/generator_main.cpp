@@ -8,6 +8,7 @@
 #include "annealer.h"
 #include "constructions.h"
 #include "gdd_search.h"
+#include "group_catalogue.h"
 #include "ilp_search.h"
 #include "orbit_search.h"
 #include "rows_file.h"
@@ -51,7 +52,20 @@ struct Optionen {
     int lnsBloecke = 10; // blocks the large neighbourhood search replaces at once
     std::string ilpVerzeichnis = "/tmp";
     long knoten = 2'000'000; // search nodes of one exact cover
+    bool gruppenkatalog = false; // ilp/sat over the catalogue groups instead of the cyclic ones
 };
+
+// The groups for bahnen, ilp/sat and --gruppen: the catalogue's (models of at most this many
+// k-orbits, at most maxFrei blocks beside the full orbits) or the cyclic ones.
+constexpr long katalogMaxBahnen = 60'000;
+constexpr int katalogMaxFest = 3; // AΓL(1,16) with 2 fixed points gave C(18,6,4)
+std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, const Optionen& o) {
+    if (!o.gruppenkatalog)
+        return gruppenFuer(v, k, t, b, maxFrei);
+    std::vector<GruppenWahl> r = katalogFuer(v, k, t, b, katalogMaxBahnen, katalogMaxFest);
+    std::erase_if(r, [&](const GruppenWahl& g) { return g.frei > maxFrei; });
+    return r;
+}
 
 std::uint64_t mischen(std::uint64_t x) {
     x += 0x9e3779b97f4a7c15ull;
@@ -133,7 +147,7 @@ Loesung symmetrischeVersuche(int v, int k, int t, int b, const Optionen& o, std:
 Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
     static constexpr double temperaturen[] = {0.15, 0.25, 0.1, 0.35};
     Loesung beste;
-    const std::vector<GruppenWahl> alle = gruppenFuer(v, k, t, b, o.maxFrei);
+    const std::vector<GruppenWahl> alle = ilpGruppen(v, k, t, b, o.maxFrei, o);
     if (alle.empty())
         return beste;
     for (int i = 0; i < o.versuche; ++i) {
@@ -172,7 +186,7 @@ Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
     if (o.verfahren == "zyklen")
         alle = zyklenGruppen(v, k);
     else
-        for (GruppenWahl& w : gruppenFuer(v, k, t, b, b))
+        for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
             alle.push_back(std::move(w.gruppe));
     const bool sat = o.verfahren != "ilp";
     std::vector<std::string> gesehen;
@@ -645,6 +659,7 @@ int hilfe() {
            "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
            "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N]\n"
            "        [--knoten N]\n"
+           "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N] [--gruppenkatalog]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
@@ -655,6 +670,8 @@ int hilfe() {
            "Sekunden)\n"
            "  --verfahren sat  dieselbe Suche mit cadical; --sat-frei F erlaubt F Blöcke außerhalb der "
            "Bahnen\n"
+           "  --gruppenkatalog  ilp/sat (und --gruppen) mit den Gruppen des Katalogs: AGL/AΓL(1,q) und\n"
+           "                    Untergruppen, PSL/PGL/PΓL(2,q), Z_a×Z_b, je mit bis zu 3 festen Punkten\n"
            "  --verfahren ergaenzen  algebraische Designs ohne einige Punkte, durch SAT ergänzt\n"
            "  --verfahren lns  N gespeicherte Blöcke (mit --weiter) durch SAT ersetzen\n"
            "  --verfahren gdd  Paarüberdeckung aus gruppenteilbarem Design unter zyklischer Gruppe, die "
@@ -706,6 +723,8 @@ int main(int argc, char** argv) {
             o.ilpVerzeichnis = argv[++i];
         else if (a == "--gruppen")
             o.gruppenZeigen = true;
+        else if (a == "--gruppenkatalog")
+            o.gruppenkatalog = true;
         else
             return hilfe();
     }
@@ -736,7 +755,7 @@ int main(int argc, char** argv) {
     if (o.gruppenZeigen) {
         for (int p : positionen) {
             const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
-            const std::vector<GruppenWahl> alle = gruppenFuer(s.WZ, s.RG, s.GA, s.TR, o.maxFrei);
+            const std::vector<GruppenWahl> alle = ilpGruppen(s.WZ, s.RG, s.GA, s.TR, o.maxFrei, o);
             for (std::size_t i = 0; i < alle.size(); ++i)
                 std::cout << "Position " << p << " Gruppe " << i << ": " << alle[i].gruppe.name
                           << ", Ordnung " << alle[i].gruppe.elemente.size() << ", " << alle[i].bahnen

@@ -38,37 +38,49 @@ std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long ma
     const std::size_t n = g.elemente.size();
     if (static_cast<double>(binom.c[a.v][a.k]) / static_cast<double>(n) > static_cast<double>(maxBahnen))
         return std::nullopt;
-    BahnModell mod;
-    // Orbits of t-subsets, by rank.
-    const long tAnzahl = binom.c[a.v][a.t];
-    std::vector<int>& tBahn = mod.tBahn;
-    tBahn.assign(static_cast<std::size_t>(tAnzahl), -1);
-    {
-        Maske m = (Maske{1} << a.t) - 1;
-        for (long r = 0; r < tAnzahl; ++r, m = naechsteMaske(m)) {
-            if (tBahn[static_cast<std::size_t>(r)] >= 0)
+    // Orbits are traced along the generators, so large groups (PGL(2, q) and the like) cost no
+    // more than small ones: each subset is visited once per generator.
+    const auto& erzeuger = g.erzeuger.empty() ? g.elemente : g.erzeuger;
+    const auto bild = [](const std::vector<std::uint8_t>& p, Maske b) {
+        Maske r = 0;
+        for (; b != 0; b &= b - 1)
+            r |= Maske{1} << p[static_cast<std::size_t>(std::countr_zero(b))];
+        return r;
+    };
+    std::vector<Maske> bahn;
+    // Numbers the orbits of s-subsets by rank in nummer; calls f(smallest member, orbit size) on each.
+    const auto bahnenDurchlaufen = [&](int s, std::vector<int>& nummer, auto&& f) {
+        const long anzahl = binom.c[a.v][s];
+        nummer.assign(static_cast<std::size_t>(anzahl), -1);
+        int id = 0;
+        Maske m = (Maske{1} << s) - 1;
+        for (long r = 0; r < anzahl; ++r, m = naechsteMaske(m)) {
+            if (nummer[static_cast<std::size_t>(r)] >= 0)
                 continue;
-            for (std::size_t e = 0; e < n; ++e)
-                tBahn[static_cast<std::size_t>(rang(bildVon(g, e, m)))] = mod.tBahnen;
-            ++mod.tBahnen;
+            nummer[static_cast<std::size_t>(r)] = id;
+            bahn.assign(1, m);
+            for (std::size_t i = 0; i < bahn.size(); ++i)
+                for (const auto& e : erzeuger) {
+                    const Maske b = bild(e, bahn[i]);
+                    int& x = nummer[static_cast<std::size_t>(rang(b))];
+                    if (x < 0) {
+                        x = id;
+                        bahn.push_back(b);
+                    }
+                }
+            f(m, static_cast<int>(bahn.size()));
+            ++id;
         }
-    }
+        return id;
+    };
+    BahnModell mod;
+    mod.tBahnen = bahnenDurchlaufen(a.t, mod.tBahn, [](Maske, int) {});
     mod.zeilen.resize(static_cast<std::size_t>(mod.tBahnen));
-    const Maske ende = Maske{1} << a.v;
-    for (Maske m = (Maske{1} << a.k) - 1; m < ende; m = naechsteMaske(m)) {
-        bool kleinste = true;
-        int stab = 0;
-        for (std::size_t e = 0; e < n && kleinste; ++e) {
-            const Maske b = bildVon(g, e, m);
-            if (b < m)
-                kleinste = false;
-            stab += b == m;
-        }
-        if (!kleinste)
-            continue;
+    std::vector<int> kNummer;
+    bahnenDurchlaufen(a.k, kNummer, [&](Maske m, int groesse) {
         const int id = static_cast<int>(mod.vertreter.size());
         mod.vertreter.push_back(m);
-        mod.groesse.push_back(static_cast<int>(n) / stab);
+        mod.groesse.push_back(groesse);
         int p[64], k = 0;
         for (Maske z = m; z != 0; z &= z - 1)
             p[k++] = std::countr_zero(z);
@@ -77,13 +89,13 @@ std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long ma
             Maske s = 0;
             for (Maske z = w; z != 0; z &= z - 1)
                 s |= Maske{1} << p[std::countr_zero(z)];
-            getroffen.push_back(tBahn[static_cast<std::size_t>(rang(s))]);
+            getroffen.push_back(mod.tBahn[static_cast<std::size_t>(rang(s))]);
         }
         std::sort(getroffen.begin(), getroffen.end());
         getroffen.erase(std::unique(getroffen.begin(), getroffen.end()), getroffen.end());
         for (int o : getroffen)
             mod.zeilen[static_cast<std::size_t>(o)].push_back(id);
-    }
+    });
     return mod;
 }
 
@@ -102,6 +114,34 @@ std::vector<Maske> bahnenEntwickeln(const Gruppe& g, const BahnModell& mod,
     return r;
 }
 
+// The Schoenheim bound: no covering C(v, k, t) has fewer blocks.
+long schoenheim(int v, int k, int t) {
+    if (t == 0)
+        return 1;
+    const long innen = schoenheim(v - 1, k - 1, t - 1);
+    return (static_cast<long>(v) * innen + k - 1) / k;
+}
+
+// True when some union of orbits has between the Schoenheim bound and b blocks in all: a group
+// whose orbit sizes cannot reach that range (Z_v with v not dividing b, say) needs no solver.
+bool blockzahlErreichbar(const Aufgabe& a, const BahnModell& mod, int frei) {
+    const long unten = schoenheim(a.v, a.k, a.t) - frei;
+    std::vector<char> moeglich(static_cast<std::size_t>(a.b + 1), 0);
+    moeglich[0] = 1;
+    for (int s : mod.groesse)
+        for (int x = a.b; x >= s; --x)
+            moeglich[static_cast<std::size_t>(x)] |= moeglich[static_cast<std::size_t>(x - s)];
+    for (long x = std::max(0L, unten); x <= a.b; ++x)
+        if (moeglich[static_cast<std::size_t>(x)])
+            return true;
+    return false;
+}
+
+IlpErgebnis unerreichbar(const BahnModell& mod) {
+    return {{}, std::to_string(mod.tBahnen) + " t-Bahnen, " + std::to_string(mod.vertreter.size()) +
+                    " k-Bahnen, keine Blockzahl zwischen Schönheim-Schranke und Reihenzahl erreichbar"};
+}
+
 } // namespace
 
 std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
@@ -110,6 +150,8 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
     auto modell = modellBauen(a, g, maxBahnen);
     if (!modell)
         return std::nullopt;
+    if (!blockzahlErreichbar(a, *modell, 0))
+        return unerreichbar(*modell);
     const int tBahnen = modell->tBahnen;
     const auto& vertreter = modell->vertreter;
     const auto& groesse = modell->groesse;
@@ -261,6 +303,8 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
     if (frei > 0 && binom.c[a.v][a.k] > 300'000)
         return std::nullopt;
     const BahnModell& mod = *modell;
+    if (!blockzahlErreichbar(a, mod, frei))
+        return unerreichbar(mod);
     // Orbit sizes in units of their greatest common divisor keep the counter small.
     int einheit = 0;
     for (int s : mod.groesse)

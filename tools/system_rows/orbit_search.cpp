@@ -16,6 +16,7 @@ Gruppe gruppeErzeugen(int v, const std::vector<std::vector<std::uint8_t>>& erzeu
     Gruppe g;
     g.v = v;
     g.name = std::move(name);
+    g.erzeuger = erzeuger;
     std::vector<std::uint8_t> eins(static_cast<std::size_t>(v));
     std::iota(eins.begin(), eins.end(), std::uint8_t{0});
     std::set<std::vector<std::uint8_t>> bekannt{eins};

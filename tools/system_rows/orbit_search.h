@@ -18,6 +18,7 @@ namespace kb::reihen {
 struct Gruppe {
     int v = 0;
     std::vector<std::vector<std::uint8_t>> elemente;
+    std::vector<std::vector<std::uint8_t>> erzeuger; // orbits are traced along these
     std::string name;
 };
 
