@@ -657,9 +657,8 @@ int hilfe() {
         << "Aufruf: kb_system_rows --daten <system_rows.txt> [--positionen offen|alle|a-b,c,...]\n"
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
            "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
-           "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N]\n"
-           "        [--knoten N]\n"
            "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N] [--gruppenkatalog]\n"
+           "        [--knoten N]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
@@ -731,8 +730,8 @@ int main(int argc, char** argv) {
     if (o.daten.empty() || o.versuche < 1 ||
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
          o.verfahren != "symmetrisch" && o.verfahren != "bahnen" && o.verfahren != "ilp" &&
-         o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "gdd" && o.verfahren != "zyklen" &&
-         o.verfahren != "struktur"))
+         o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "gdd" &&
+         o.verfahren != "zyklen" && o.verfahren != "struktur"))
         return hilfe();
 
     std::vector<Eintrag> bestand;
