@@ -4,6 +4,7 @@
 #include "constructions.h"
 #include "ilp_search.h"
 #include "random.h"
+#include "subsets.h"
 
 #include <algorithm>
 #include <bit>
@@ -17,17 +18,10 @@ namespace kb::reihen {
 
 namespace {
 
-long paare(long g) { return g * (g - 1) / 2; }
+long paare(int g) { return binom.c[g][2]; }
 
-// Lower bound for covering the pairs of g points by k-sets (Schönheim; one block up to k points).
-int untereSchranke(int g, int k) {
-    if (g <= 1)
-        return 0;
-    if (g <= k)
-        return 1;
-    const int r = (g - 1 + k - 2) / (k - 1);
-    return (g * r + k - 1) / k;
-}
+// Lower bound for covering the pairs of g points by k-sets (one block up to k points).
+int untereSchranke(int g, int k) { return static_cast<int>(schoenheim(g, k, 2)); }
 
 // Exact cover by dancing links: columns are the pair orbits, rows the admissible block orbits.
 class ExakteUeberdeckung {
@@ -362,9 +356,7 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
 
 std::vector<Gruppe> zyklenGruppen(int v, int k) {
     std::vector<Gruppe> r;
-    long kMengen = 1;
-    for (int i = 0; i < k; ++i)
-        kMengen = kMengen * (v - i) / (i + 1);
+    const long kMengen = binom.c[v][k];
     const auto dazu = [&](int n, int c, std::vector<int> frei) {
         const GddPlan plan{n, c, {}, std::move(frei)};
         const Punkte pk = punkteVon(v, plan);

@@ -81,16 +81,8 @@ std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long ma
         const int id = static_cast<int>(mod.vertreter.size());
         mod.vertreter.push_back(m);
         mod.groesse.push_back(groesse);
-        int p[64], k = 0;
-        for (Maske z = m; z != 0; z &= z - 1)
-            p[k++] = std::countr_zero(z);
         std::vector<int> getroffen;
-        for (Maske w = (Maske{1} << a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
-            Maske s = 0;
-            for (Maske z = w; z != 0; z &= z - 1)
-                s |= Maske{1} << p[std::countr_zero(z)];
-            getroffen.push_back(mod.tBahn[static_cast<std::size_t>(rang(s))]);
-        }
+        teilmengenRaenge(m, a.t, [&](int r) { getroffen.push_back(mod.tBahn[static_cast<std::size_t>(r)]); });
         std::sort(getroffen.begin(), getroffen.end());
         getroffen.erase(std::unique(getroffen.begin(), getroffen.end()), getroffen.end());
         for (int o : getroffen)
@@ -112,14 +104,6 @@ std::vector<Maske> bahnenEntwickeln(const Gruppe& g, const BahnModell& mod,
             r.push_back(b << 1);
     }
     return r;
-}
-
-// The Schoenheim bound: no covering C(v, k, t) has fewer blocks.
-long schoenheim(int v, int k, int t) {
-    if (t == 0)
-        return 1;
-    const long innen = schoenheim(v - 1, k - 1, t - 1);
-    return (static_cast<long>(v) * innen + k - 1) / k;
 }
 
 // True when some union of orbits has between the Schoenheim bound and b blocks in all: a group
@@ -329,15 +313,7 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
         for (Maske m = (Maske{1} << a.k) - 1; m < ende; m = naechsteMaske(m)) {
             freieBloecke.push_back(m);
             const int x = ++naechste;
-            int p[64], k = 0;
-            for (Maske z = m; z != 0; z &= z - 1)
-                p[k++] = std::countr_zero(z);
-            for (Maske w = (Maske{1} << a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
-                Maske s = 0;
-                for (Maske z = w; z != 0; z &= z - 1)
-                    s |= Maske{1} << p[std::countr_zero(z)];
-                jeT[static_cast<std::size_t>(rang(s))].push_back(x);
-            }
+            teilmengenRaenge(m, a.t, [&](int r) { jeT[static_cast<std::size_t>(r)].push_back(x); });
         }
         for (long r = 0; r < tAnzahl; ++r) {
             std::vector<int> c = jeT[static_cast<std::size_t>(r)];
@@ -392,17 +368,7 @@ std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Mask
         return std::nullopt;
     const long tAnzahl = binom.c[a.v][a.t];
     std::vector<char> gedeckt(static_cast<std::size_t>(tAnzahl), 0);
-    const auto teilmengen = [&](Maske m, auto&& f) {
-        int p[64], k = 0;
-        for (Maske z = m; z != 0; z &= z - 1)
-            p[k++] = std::countr_zero(z);
-        for (Maske w = (Maske{1} << a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
-            Maske s = 0;
-            for (Maske z = w; z != 0; z &= z - 1)
-                s |= Maske{1} << p[std::countr_zero(z)];
-            f(rang(s));
-        }
-    };
+    const auto teilmengen = [&](Maske m, auto&& f) { teilmengenRaenge(m, a.t, f); };
     for (Maske m : fest)
         teilmengen(m >> 1, [&](int r) { gedeckt[static_cast<std::size_t>(r)] = 1; });
     long offen = 0;

@@ -281,17 +281,7 @@ private:
             m |= Maske{1} << m_zufall.unter(static_cast<std::uint32_t>(m_a.v));
         return m;
     }
-    template <class F> void teilmengenVon(Maske b, F&& f) const {
-        int p[64], k = 0;
-        for (Maske m = b; m != 0; m &= m - 1)
-            p[k++] = std::countr_zero(m);
-        for (Maske w = (Maske{1} << m_a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
-            Maske s = 0;
-            for (Maske z = w; z != 0; z &= z - 1)
-                s |= Maske{1} << p[std::countr_zero(z)];
-            f(rang(s));
-        }
-    }
+    template <class F> void teilmengenVon(Maske b, F&& f) const { teilmengenRaenge(b, m_a.t, f); }
     void basisZaehlen(Maske b, int richtung) {
         teilmengenVon(b, [&](int r) {
             const auto o = static_cast<std::size_t>(m_bahnVon[static_cast<std::size_t>(r)]);

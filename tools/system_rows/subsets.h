@@ -34,4 +34,26 @@ inline Maske naechsteMaske(Maske m) {
     return w | (((w ^ m) >> 2) / u);
 }
 
+// Calls f with the colex rank of every t-subset of the set m.
+template <typename F> void teilmengenRaenge(Maske m, int t, F&& f) {
+    int p[64], k = 0;
+    for (; m != 0; m &= m - 1)
+        p[k++] = std::countr_zero(m);
+    for (Maske w = (Maske{1} << t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
+        Maske s = 0;
+        for (Maske z = w; z != 0; z &= z - 1)
+            s |= Maske{1} << p[std::countr_zero(z)];
+        f(rang(s));
+    }
+}
+
+// The Schönheim bound: no covering C(v, k, t) has fewer blocks.
+inline long schoenheim(int v, int k, int t) {
+    if (t <= 0)
+        return v >= 0 ? 1 : 0;
+    if (v <= 0)
+        return 0;
+    return (static_cast<long>(v) * schoenheim(v - 1, k - 1, t - 1) + k - 1) / k;
+}
+
 } // namespace kb::reihen

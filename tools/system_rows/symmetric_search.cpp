@@ -137,15 +137,7 @@ private:
         b = bleibt | by;
     }
     void teilmengen(Maske b, int richtung) {
-        int p[64], k = 0;
-        for (Maske m = b; m != 0; m &= m - 1)
-            p[k++] = std::countr_zero(m);
-        for (Maske w = (Maske{1} << m_a.t) - 1; w < (Maske{1} << k); w = naechsteMaske(w)) {
-            Maske s = 0;
-            for (Maske z = w; z != 0; z &= z - 1)
-                s |= Maske{1} << p[std::countr_zero(z)];
-            zaehlen(rang(s), richtung);
-        }
+        teilmengenRaenge(b, m_a.t, [&](int r) { zaehlen(r, richtung); });
     }
     void zaehlen(int r, int richtung) {
         int& z = m_zaehler[static_cast<std::size_t>(r)];
