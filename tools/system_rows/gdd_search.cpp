@@ -2,6 +2,7 @@
 
 #include "annealer.h"
 #include "constructions.h"
+#include "group_catalogue.h"
 #include "ilp_search.h"
 #include "random.h"
 #include "subsets.h"
@@ -234,6 +235,82 @@ std::vector<Maske> paarUeberdeckung(int g, int k, std::uint64_t seed) {
         }
     }
     return {};
+}
+
+namespace {
+
+// Adds a covering of each group's own pairs to blocks (points 0..v-1); blocks of a group smaller
+// than k are padded with the least used points. False when a group found no covering.
+bool gruppenUeberdecken(int v, int k, const std::vector<std::vector<int>>& gruppen, std::uint64_t seed,
+                        std::vector<Maske>& bloecke) {
+    std::vector<int> nutzung(static_cast<std::size_t>(v), 0);
+    for (Maske m : bloecke)
+        for (; m != 0; m &= m - 1)
+            ++nutzung[static_cast<std::size_t>(std::countr_zero(m))];
+    std::map<int, std::vector<Maske>> fuellungen;
+    for (const auto& g : gruppen) {
+        const int groesse = static_cast<int>(g.size());
+        if (!fuellungen.count(groesse))
+            fuellungen[groesse] = paarUeberdeckung(groesse, k, seed);
+        if (groesse > 1 && fuellungen[groesse].empty())
+            return false;
+        for (Maske lokal : fuellungen[groesse]) {
+            Maske m = 0;
+            for (; lokal != 0; lokal &= lokal - 1)
+                m |= Maske{1} << g[static_cast<std::size_t>(std::countr_zero(lokal))];
+            while (std::popcount(m) < k) {
+                int bester = -1;
+                for (int p = 0; p < v; ++p)
+                    if (!(m & (Maske{1} << p)) &&
+                        (bester < 0 || nutzung[static_cast<std::size_t>(p)] < nutzung[static_cast<std::size_t>(bester)]))
+                        bester = p;
+                m |= Maske{1} << bester;
+            }
+            for (Maske z = m; z != 0; z &= z - 1)
+                ++nutzung[static_cast<std::size_t>(std::countr_zero(z))];
+            bloecke.push_back(m);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<GddErgebnis> transversalUeberdeckung(int v, int k, int b, std::uint64_t seed) {
+    std::optional<GddErgebnis> beste;
+    for (int n = std::max(k, 2); n * k <= v; ++n) {
+        const auto f = feldBauen(n);
+        if (!f)
+            continue;
+        const int m = v - k * n;
+        // Group i holds the points i*n .. i*n + n - 1, the hole the points from k*n on; the lines
+        // y = a + s*x over k distinct field elements x meet every two groups in exactly one pair.
+        std::vector<Maske> bloecke;
+        for (int a = 0; a < n; ++a)
+            for (int s = 0; s < n; ++s) {
+                Maske blk = 0;
+                for (int i = 0; i < k; ++i)
+                    blk |= Maske{1} << (i * n + f->add(a, f->mul(s, i)));
+                bloecke.push_back(blk);
+            }
+        std::vector<std::vector<int>> gruppen(static_cast<std::size_t>(k));
+        for (int i = 0; i < k; ++i) {
+            for (int x = 0; x < n; ++x)
+                gruppen[static_cast<std::size_t>(i)].push_back(i * n + x);
+            for (int h = k * n; h < v; ++h)
+                gruppen[static_cast<std::size_t>(i)].push_back(h);
+        }
+        if (!gruppenUeberdecken(v, k, gruppen, seed, bloecke) || static_cast<int>(bloecke.size()) > b ||
+            (beste && beste->reihen.size() <= bloecke.size()))
+            continue;
+        beste.emplace();
+        for (Maske blk : bloecke)
+            beste->reihen.push_back(blk << 1);
+        beste->bericht = "TD(" + std::to_string(k) + "," + std::to_string(n) + ") über GF(" + std::to_string(n) +
+                         ") und Loch aus " + std::to_string(m) + " Punkten, jede Gruppe mit dem Loch eigens überdeckt (" +
+                         std::to_string(bloecke.size()) + " Blöcke)";
+    }
+    return beste;
 }
 
 std::string GddPlan::name() const {
@@ -524,38 +601,11 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
     }
     std::sort(bloecke.begin(), bloecke.end());
     bloecke.erase(std::unique(bloecke.begin(), bloecke.end()), bloecke.end());
-    // Each group's own pairs; small groups padded with the least used points.
     std::vector<std::vector<int>> gruppen(static_cast<std::size_t>(pk.gruppen));
     for (int p = 0; p < v; ++p)
         gruppen[static_cast<std::size_t>(pk.gruppe[static_cast<std::size_t>(p)])].push_back(p);
-    std::vector<int> nutzung(static_cast<std::size_t>(v), 0);
-    for (Maske m : bloecke)
-        for (; m != 0; m &= m - 1)
-            ++nutzung[static_cast<std::size_t>(std::countr_zero(m))];
-    std::map<int, std::vector<Maske>> fuellungen;
-    for (const auto& g : gruppen) {
-        const int groesse = static_cast<int>(g.size());
-        if (!fuellungen.count(groesse))
-            fuellungen[groesse] = paarUeberdeckung(groesse, k, seed);
-        if (groesse > 1 && fuellungen[groesse].empty())
-            return std::nullopt;
-        for (Maske lokal : fuellungen[groesse]) {
-            Maske m = 0;
-            for (; lokal != 0; lokal &= lokal - 1)
-                m |= Maske{1} << g[static_cast<std::size_t>(std::countr_zero(lokal))];
-            while (std::popcount(m) < k) {
-                int bester = -1;
-                for (int p = 0; p < v; ++p)
-                    if (!(m & (Maske{1} << p)) &&
-                        (bester < 0 || nutzung[static_cast<std::size_t>(p)] < nutzung[static_cast<std::size_t>(bester)]))
-                        bester = p;
-                m |= Maske{1} << bester;
-            }
-            for (Maske z = m; z != 0; z &= z - 1)
-                ++nutzung[static_cast<std::size_t>(std::countr_zero(z))];
-            bloecke.push_back(m);
-        }
-    }
+    if (!gruppenUeberdecken(v, k, gruppen, seed, bloecke))
+        return std::nullopt;
     if (static_cast<int>(bloecke.size()) > b)
         return std::nullopt;
     GddErgebnis r;

@@ -50,6 +50,12 @@ struct GddErgebnis {
     std::string bericht;
 };
 
+// A transversal design TD(k, n) over GF(n) (n^2 blocks, k groups of n points, every pair from two
+// groups exactly once) with a hole of v - k*n further points, each group together with the hole
+// covered apart: C(49,6,2) = 82 from TD(6,8) and 6 coverings C(9,6,2) = 3. The smallest such
+// covering over all prime powers n, if one fits b blocks.
+std::optional<GddErgebnis> transversalUeberdeckung(int v, int k, int b, std::uint64_t seed);
+
 // Exact cover of the pair orbits by block orbits (dancing links, rows in an order drawn from the
 // seed, at most knotenGrenze search nodes; beyond that cadical for at most satSekunden if > 0),
 // then every group covered. Nothing when no cover was found or the groups need more blocks than

@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <set>
 #include <sstream>
@@ -221,6 +222,11 @@ Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t
     Loesung beste;
     if (t != 2)
         return beste;
+    if (auto td = transversalUeberdeckung(v, k, b, seedBasis)) {
+        std::cerr << "  " << td->bericht << std::endl;
+        if (fehlend(td->reihen, v, t) == 0)
+            return {td->reihen, 0, td->bericht};
+    }
     const std::vector<GddPlan> plaene = gddPlaene(v, k, b);
     std::cerr << "  " << plaene.size() << " Pläne" << std::endl;
     for (std::size_t i = 0; i < plaene.size(); ++i) {
@@ -733,6 +739,15 @@ int main(int argc, char** argv) {
          o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "gdd" &&
          o.verfahren != "zyklen" && o.verfahren != "struktur"))
         return hilfe();
+    {
+        // The solvers write their files there; a missing folder would fail every run quietly.
+        std::error_code fehler;
+        std::filesystem::create_directories(o.ilpVerzeichnis, fehler);
+        if (fehler) {
+            std::cerr << "Verzeichnis " << o.ilpVerzeichnis << " lässt sich nicht anlegen: " << fehler.message() << '\n';
+            return 1;
+        }
+    }
 
     std::vector<Eintrag> bestand;
     {
