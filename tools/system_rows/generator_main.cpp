@@ -249,6 +249,24 @@ Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t
     return beste;
 }
 
+// Pair coverings held exactly once but for a drawn excess, under each cyclic group in turn.
+Loesung ueberschussVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    Loesung beste;
+    if (t != 2)
+        return beste;
+    const std::vector<GddPlan> plaene = zyklenPlaene(v, k);
+    for (std::size_t i = 0; i < plaene.size(); ++i) {
+        if (o.gruppe >= 0 && static_cast<int>(i) != o.gruppe)
+            continue;
+        std::cerr << "  Gruppe " << i << ": " << plaene[i].name() << std::endl;
+        const std::uint64_t seed = mischen(seedBasis + i);
+        const auto e = ueberschussSuchen(v, k, b, plaene[i], seed, o.versuche, o.sekunden, o.ilpVerzeichnis);
+        if (e && fehlend(e->reihen, v, t) == 0)
+            return {e->reihen, 0, e->bericht + " seed=" + std::to_string(seed)};
+    }
+    return beste;
+}
+
 // Relabels the points of blocks on 1..v2 without the points in weg onto 1..v; blocks through a
 // removed point are dropped.
 std::vector<Maske> ohnePunkte(const std::vector<Maske>& bloecke, int v2, Maske weg) {
@@ -438,6 +456,8 @@ Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
         return strukturVersuche(v, k, t, b, o, seedBasis);
     if (o.verfahren == "gdd")
         return gddVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "ueberschuss")
+        return ueberschussVersuche(v, k, t, b, o, seedBasis);
     if (o.verfahren == "lns")
         return lnsVersuche(v, k, t, b, start, o, seedBasis);
     int gluehVersuch = 0;
@@ -682,6 +702,8 @@ int hilfe() {
            "  --verfahren gdd  Paarüberdeckung aus gruppenteilbarem Design unter zyklischer Gruppe, die "
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
+           "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
+           "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te)\n"
            "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt "
            "überdeckt\n";
     return 2;
@@ -737,7 +759,7 @@ int main(int argc, char** argv) {
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
          o.verfahren != "symmetrisch" && o.verfahren != "bahnen" && o.verfahren != "ilp" &&
          o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "gdd" &&
-         o.verfahren != "zyklen" && o.verfahren != "struktur"))
+         o.verfahren != "zyklen" && o.verfahren != "struktur" && o.verfahren != "ueberschuss"))
         return hilfe();
     {
         // The solvers write their files there; a missing folder would fail every run quietly.
@@ -769,6 +791,12 @@ int main(int argc, char** argv) {
     if (o.gruppenZeigen) {
         for (int p : positionen) {
             const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
+            if (o.verfahren == "zyklen" || o.verfahren == "ueberschuss") {
+                const std::vector<GddPlan> plaene = zyklenPlaene(s.WZ, s.RG);
+                for (std::size_t i = 0; i < plaene.size(); ++i)
+                    std::cout << "Position " << p << " Gruppe " << i << ": " << plaene[i].name() << '\n';
+                continue;
+            }
             const std::vector<GruppenWahl> alle = ilpGruppen(s.WZ, s.RG, s.GA, s.TR, o.maxFrei, o);
             for (std::size_t i = 0; i < alle.size(); ++i)
                 std::cout << "Position " << p << " Gruppe " << i << ": " << alle[i].gruppe.name
