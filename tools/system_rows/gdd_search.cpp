@@ -679,13 +679,9 @@ std::optional<GddErgebnis> ueberschussSuchen(int v, int k, int b, const GddPlan&
             }
             if (lambda == 1)
                 klauseln.push_back(zs);
+            else
+                mindestens(klauseln, naechste, zs, w, lambda);
             hoechstens(klauseln, naechste, zs, w, lambda);
-            if (lambda > 1) {
-                std::vector<int> nicht;
-                for (int z : zs)
-                    nicht.push_back(-z);
-                hoechstens(klauseln, naechste, nicht, w, summe - lambda);
-            }
         }
         int mehrfach = 0;
         for (std::size_t p = 0; p < P; ++p)
@@ -807,17 +803,14 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
                 hoechstens(klauseln, naechste, zs, std::vector<int>(zs.size(), 1), 1);
                 continue;
             }
-            // Exactly four blocks: at most 4 among the chosen orbits, at most all but 4 among the others.
-            std::vector<int> w, nicht;
-            for (int z : zs) {
+            // Exactly four blocks.
+            std::vector<int> w;
+            for (int z : zs)
                 w.push_back(zeilenGroesse[reihenfolge[static_cast<std::size_t>(z - 1)]]);
-                nicht.push_back(-z);
-            }
-            const int summe = std::accumulate(w.begin(), w.end(), 0);
-            if (summe < 4)
+            if (std::accumulate(w.begin(), w.end(), 0) < 4)
                 return std::nullopt;
             hoechstens(klauseln, naechste, zs, w, 4);
-            hoechstens(klauseln, naechste, nicht, w, summe - 4);
+            mindestens(klauseln, naechste, zs, w, 4);
         }
         const SatAntwort sat = cadicalRufen(klauseln, naechste, satSekunden,
                                             satVerzeichnis + "/gdd_" + std::to_string(v) + "_" +

@@ -245,6 +245,39 @@ void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const st
     }
 }
 
+void mindestens(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
+                const std::vector<int>& w, int K) {
+    if (K <= 0)
+        return;
+    // r[j]: the literals so far weigh at least j (j = 1..K); 0 stands for false.
+    std::vector<int> vorher(static_cast<std::size_t>(K + 1), 0);
+    for (std::size_t i = 0; i < vars.size(); ++i) {
+        const int x = vars[i], wi = w[i];
+        std::vector<int> jetzt(static_cast<std::size_t>(K + 1), 0);
+        for (int j = 1; j <= K; ++j) {
+            const int rj = jetzt[static_cast<std::size_t>(j)] = ++naechste;
+            const int alt = vorher[static_cast<std::size_t>(j)];
+            std::vector<int> mitX{-rj, x};
+            if (alt != 0)
+                mitX.push_back(alt);
+            klauseln.push_back(std::move(mitX));
+            if (j > wi) {
+                std::vector<int> rest{-rj};
+                if (alt != 0)
+                    rest.push_back(alt);
+                if (vorher[static_cast<std::size_t>(j - wi)] != 0)
+                    rest.push_back(vorher[static_cast<std::size_t>(j - wi)]);
+                klauseln.push_back(std::move(rest));
+            }
+        }
+        vorher = std::move(jetzt);
+    }
+    if (vorher[static_cast<std::size_t>(K)] == 0)
+        klauseln.push_back({});
+    else
+        klauseln.push_back({vorher[static_cast<std::size_t>(K)]});
+}
+
 SatAntwort cadicalRufen(const std::vector<std::vector<int>>& klauseln, int variablen, int sekunden,
                         const std::string& basis) {
     {

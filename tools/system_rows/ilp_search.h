@@ -34,6 +34,11 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
 void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
                 const std::vector<int>& w, int K);
 
+// Clauses that demand at least K units among the literals vars[i] of weight w[i], as a sequential
+// counter of size vars * K (counting the literals left out instead costs vars * their total weight).
+void mindestens(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
+                const std::vector<int>& w, int K);
+
 struct SatAntwort {
     bool erfuellbar = false;
     std::vector<int> wahr; // the variables set true
