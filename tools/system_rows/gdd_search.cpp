@@ -240,6 +240,36 @@ void kMengen(const Punkte& pk, int k, int erster, const std::vector<int>& frei, 
     rekursiv(rekursiv, 0, Maske{1} << erster);
 }
 
+// Calls f(m, groesse, treffer) for every block orbit with a member whose lowest point starts a
+// cycle or is a further point outside the hole: m is the orbit's lexicographically first member,
+// groesse its size, treffer the pair orbits m meets with how many of its pairs lie in each.
+template <typename F>
+void blockBahnenDurchlaufen(int v, int k, const GddPlan& plan, const Punkte& pk, const PaarBahnen& pb, F&& f) {
+    const int lochAb = v - std::accumulate(plan.zyklen.begin(), plan.zyklen.end(), 0);
+    for (int p = 0; p < lochAb; ++p) {
+        if (p < plan.c * plan.n && p % plan.n != 0)
+            continue;
+        std::vector<int> danach;
+        for (int q = p + 1; q < v; ++q)
+            danach.push_back(q);
+        kMengen(pk, k, p, danach, [&](Maske m) {
+            int stab = 0;
+            Maske x = m;
+            for (int j = 0; j < plan.n; ++j, x = bild(pk, x)) {
+                if (x == m)
+                    ++stab;
+                else if (lexVor(x, m))
+                    return;
+            }
+            std::map<int, int> treffer;
+            for (Maske a = m; a != 0; a &= a - 1)
+                for (Maske c = a & (a - 1); c != 0; c &= c - 1)
+                    ++treffer[pb.bahn[static_cast<std::size_t>(std::countr_zero(a) * v + std::countr_zero(c))]];
+            f(m, plan.n / stab, treffer);
+        });
+    }
+}
+
 } // namespace
 
 std::vector<Maske> paarUeberdeckung(int g, int k, std::uint64_t seed) {
@@ -534,36 +564,12 @@ std::optional<GddErgebnis> ueberschussSuchen(int v, int k, int b, const GddPlan&
         std::vector<std::pair<int, int>> deckung; // pair orbit, times each of its pairs is held
     };
     std::vector<BlockBahn> bahnen;
-    auto pruefen = [&](Maske m) {
-        int stab = 0;
-        Maske x = m;
-        for (int j = 0; j < plan.n; ++j, x = bild(pk, x)) {
-            if (x == m)
-                ++stab;
-            else if (lexVor(x, m))
-                return;
-        }
-        const int groesse = plan.n / stab;
-        std::map<int, int> treffer;
-        for (Maske a = m; a != 0; a &= a - 1)
-            for (Maske c = a & (a - 1); c != 0; c &= c - 1)
-                ++treffer[pb.bahn[static_cast<std::size_t>(std::countr_zero(a) * v + std::countr_zero(c))]];
+    blockBahnenDurchlaufen(v, k, plan, pk, pb, [&](Maske m, int groesse, const std::map<int, int>& treffer) {
         BlockBahn bb{m, groesse, {}};
         for (auto [bahn, anzahl] : treffer)
             bb.deckung.push_back({bahn, groesse * anzahl / pb.groesse[static_cast<std::size_t>(bahn)]});
         bahnen.push_back(std::move(bb));
-    };
-    for (int p = 0; p < v; ++p) {
-        if (p < plan.c * plan.n && p % plan.n != 0)
-            continue;
-        std::vector<int> danach;
-        for (int q = p + 1; q < v; ++q)
-            danach.push_back(q);
-        kMengen(pk, k, p, danach, pruefen);
-    }
-    // Every point lies in at least r0 blocks; the b*k incidences leave D to spread, and a point in
-    // r blocks holds r*(k-1) - (v-1) pairs more than once. The pairs held more than once (with
-    // their excess multiplicity) must add up to exactly that at every point.
+    });
     // A pair orbit can only be held a multiple of the gcd of what the block orbits through it give
     // (a full orbit of a cyclic group holds a pair at distance n/2 twice).
     std::vector<int> teilt(P, 0);
@@ -740,20 +746,7 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
     std::vector<Maske> vertreter;
     std::vector<std::vector<int>> zeilen;
     std::vector<int> zeilenGroesse;
-    auto pruefen = [&](Maske m) {
-        int stab = 0;
-        Maske x = m;
-        for (int j = 0; j < plan.n; ++j, x = bild(pk, x)) {
-            if (x == m)
-                ++stab;
-            else if (lexVor(x, m))
-                return;
-        }
-        const int groesse = plan.n / stab;
-        std::map<int, int> treffer;
-        for (Maske a = m; a != 0; a &= a - 1)
-            for (Maske c = a & (a - 1); c != 0; c &= c - 1)
-                ++treffer[paarBahn[static_cast<std::size_t>(std::countr_zero(a) * v + std::countr_zero(c))]];
+    blockBahnenDurchlaufen(v, k, plan, pk, pb, [&](Maske m, int groesse, const std::map<int, int>& treffer) {
         std::vector<int> spalten;
         for (auto [bahn, anzahl] : treffer) {
             if (bahn < 0 || (bahn == doppelt ? groesse * anzahl > 4
@@ -764,15 +757,7 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
         vertreter.push_back(m);
         zeilen.push_back(std::move(spalten));
         zeilenGroesse.push_back(groesse);
-    };
-    for (int p = 0; p < v; ++p) {
-        if ((p < plan.c * plan.n && p % plan.n != 0) || p >= v - std::accumulate(plan.zyklen.begin(), plan.zyklen.end(), 0))
-            continue;
-        std::vector<int> danach;
-        for (int q = p + 1; q < v; ++q)
-            danach.push_back(q);
-        kMengen(pk, k, p, danach, pruefen);
-    }
+    });
     // Rows in an order drawn from the seed: each seed walks the search tree differently.
     std::vector<std::size_t> reihenfolge(zeilen.size());
     std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
