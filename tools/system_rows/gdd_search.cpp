@@ -582,6 +582,7 @@ std::optional<GddErgebnis> ueberschussSuchen(int v, int k, int b, const GddPlan&
     Zufall zufall(seed);
     std::string letzter = "kein Überschussplan";
     std::set<std::vector<int>> versucht;
+    int ohneAntwort = 0;
     for (int versuch = 0; versuch < versuche; ++versuch) {
         // Extra degrees: a random split of D over the point orbits.
         std::vector<int> extra(O, 0);
@@ -703,6 +704,9 @@ std::optional<GddErgebnis> ueberschussSuchen(int v, int k, int b, const GddPlan&
                                             satVerzeichnis + "/ueber_" + std::to_string(v) + "_" +
                                                 std::to_string(::getpid()));
         std::fprintf(stderr, "    Versuch %d: %s, cadical: %s\n", versuch, letzter.c_str(), sat.antwort.c_str());
+        // A group whose models keep running out of time is left for the next.
+        if (!sat.erfuellbar && !sat.entschieden && ++ohneAntwort >= 5)
+            break;
         if (!sat.erfuellbar)
             continue;
         GddErgebnis r;

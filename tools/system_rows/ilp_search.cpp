@@ -299,6 +299,7 @@ SatAntwort cadicalRufen(const std::vector<std::vector<int>>& klauseln, int varia
         if (zeile.rfind("s ", 0) == 0) {
             r.antwort = zeile.substr(2);
             r.erfuellbar = zeile == "s SATISFIABLE";
+            r.entschieden = r.erfuellbar || zeile == "s UNSATISFIABLE";
         } else if (zeile.rfind("v ", 0) == 0) {
             std::istringstream z(zeile.substr(2));
             int l = 0;

@@ -41,6 +41,7 @@ void mindestens(std::vector<std::vector<int>>& klauseln, int& naechste, const st
 
 struct SatAntwort {
     bool erfuellbar = false;
+    bool entschieden = false; // satisfiable or refuted, not out of time
     std::vector<int> wahr; // the variables set true
     std::string antwort = "ohne Antwort";
 };
