@@ -493,9 +493,15 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
     return r;
 }
 
-std::vector<GddPlan> zyklenPlaene(int v, int k) {
-    std::vector<GddPlan> r;
+std::vector<Gruppe> zyklenGruppen(int v, int k) {
+    std::vector<Gruppe> r;
     const long kMengen = binom.c[v][k];
+    const auto dazu = [&](int n, int c, std::vector<int> frei) {
+        const GddPlan plan{n, c, {}, std::move(frei)};
+        const Punkte pk = punkteVon(v, plan);
+        r.push_back(gruppeErzeugen(v, {std::vector<std::uint8_t>(pk.schritt.begin(), pk.schritt.end())},
+                                   plan.name()));
+    };
     // Orbit models of more than a few hundred thousand k-orbits are out of reach.
     for (int n = v; n >= 2 && kMengen / n <= 400'000; --n)
         for (int c = 1; c * n <= v; ++c)
@@ -503,230 +509,17 @@ std::vector<GddPlan> zyklenPlaene(int v, int k) {
                 const int rest = v - c * n - fest;
                 const std::vector<int> feste(static_cast<std::size_t>(fest), 1);
                 if (rest == 0) {
-                    r.push_back({n, c, {}, feste});
+                    dazu(n, c, feste);
                     continue;
                 }
                 for (int d = 2; d < n; ++d)
                     if (n % d == 0 && rest % d == 0 && rest / d <= 4) {
                         std::vector<int> frei(static_cast<std::size_t>(rest / d), d);
                         frei.insert(frei.end(), feste.begin(), feste.end());
-                        r.push_back({n, c, {}, frei});
+                        dazu(n, c, frei);
                     }
             }
     return r;
-}
-
-std::vector<Gruppe> zyklenGruppen(int v, int k) {
-    std::vector<Gruppe> r;
-    for (const GddPlan& plan : zyklenPlaene(v, k)) {
-        const Punkte pk = punkteVon(v, plan);
-        r.push_back(gruppeErzeugen(v, {std::vector<std::uint8_t>(pk.schritt.begin(), pk.schritt.end())},
-                                   plan.name()));
-    }
-    return r;
-}
-
-std::optional<GddErgebnis> ueberschussSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,
-                                             int versuche, int satSekunden, const std::string& satVerzeichnis) {
-    const Punkte pk = punkteVon(v, plan);
-    // Orbits of the points and of the pairs.
-    std::vector<int> punktBahn(static_cast<std::size_t>(v), -1), punktBahnGroesse;
-    for (int p = 0; p < v; ++p) {
-        if (punktBahn[static_cast<std::size_t>(p)] >= 0)
-            continue;
-        const int id = static_cast<int>(punktBahnGroesse.size());
-        int groesse = 0;
-        for (int x = p; punktBahn[static_cast<std::size_t>(x)] < 0; x = pk.schritt[static_cast<std::size_t>(x)]) {
-            punktBahn[static_cast<std::size_t>(x)] = id;
-            ++groesse;
-        }
-        punktBahnGroesse.push_back(groesse);
-    }
-    const PaarBahnen pb = paarBahnenVon(v, pk);
-    const std::size_t P = pb.groesse.size();
-    // Each pair orbit runs between two point orbits; every point of either lies in anteil pairs of it.
-    std::vector<std::array<int, 2>> enden(P), anteil(P);
-    for (int a = 0; a < v; ++a)
-        for (int c = a + 1; c < v; ++c) {
-            const int id = pb.bahn[static_cast<std::size_t>(a * v + c)];
-            const int oa = punktBahn[static_cast<std::size_t>(a)], oc = punktBahn[static_cast<std::size_t>(c)];
-            const int g = pb.groesse[static_cast<std::size_t>(id)];
-            enden[static_cast<std::size_t>(id)] = {oa, oc};
-            anteil[static_cast<std::size_t>(id)] = {
-                g * (oa == oc ? 2 : 1) / punktBahnGroesse[static_cast<std::size_t>(oa)],
-                g * (oa == oc ? 2 : 1) / punktBahnGroesse[static_cast<std::size_t>(oc)]};
-        }
-    // Every block orbit (lexicographically first member), its size and how often it holds each
-    // pair of the pair orbits it meets.
-    struct BlockBahn {
-        Maske m;
-        int groesse;
-        std::vector<std::pair<int, int>> deckung; // pair orbit, times each of its pairs is held
-    };
-    std::vector<BlockBahn> bahnen;
-    blockBahnenDurchlaufen(v, k, plan, pk, pb, [&](Maske m, int groesse, const std::map<int, int>& treffer) {
-        BlockBahn bb{m, groesse, {}};
-        for (auto [bahn, anzahl] : treffer)
-            bb.deckung.push_back({bahn, groesse * anzahl / pb.groesse[static_cast<std::size_t>(bahn)]});
-        bahnen.push_back(std::move(bb));
-    });
-    // A pair orbit can only be held a multiple of the gcd of what the block orbits through it give
-    // (a full orbit of a cyclic group holds a pair at distance n/2 twice).
-    std::vector<int> teilt(P, 0);
-    for (const BlockBahn& bb : bahnen)
-        for (const auto& [bahn, mal] : bb.deckung)
-            teilt[static_cast<std::size_t>(bahn)] = std::gcd(teilt[static_cast<std::size_t>(bahn)], mal);
-    const int r0 = (v + k - 3) / (k - 1);
-    const int D = b * k - v * r0;
-    const std::size_t O = punktBahnGroesse.size();
-    Zufall zufall(seed);
-    std::string letzter = "kein Überschussplan";
-    std::set<std::vector<int>> versucht;
-    int ohneAntwort = 0;
-    for (int versuch = 0; versuch < versuche; ++versuch) {
-        // Extra degrees: a random split of D over the point orbits.
-        std::vector<int> extra(O, 0);
-        int rest = D;
-        for (int schritt = 0; rest > 0 && schritt < 10000; ++schritt) {
-            const std::size_t o = zufall.unter(static_cast<std::uint32_t>(O));
-            if (punktBahnGroesse[o] <= rest) {
-                ++extra[o];
-                rest -= punktBahnGroesse[o];
-            }
-        }
-        if (rest != 0)
-            continue;
-        std::vector<int> ueber(O);
-        for (std::size_t o = 0; o < O; ++o)
-            ueber[o] = (r0 + extra[o]) * (k - 1) - (v - 1);
-        // Excess multiplicities by a randomised depth-first search with a node budget.
-        std::vector<std::size_t> ordnung(P);
-        std::iota(ordnung.begin(), ordnung.end(), 0);
-        for (std::size_t i = P; i > 1; --i)
-            std::swap(ordnung[i - 1], ordnung[zufall.unter(static_cast<std::uint32_t>(i))]);
-        // The orbits that cannot be held once come first: they must take part.
-        std::stable_partition(ordnung.begin(), ordnung.end(), [&](std::size_t p) { return teilt[p] > 1; });
-        // spaeter[i * O + o]: some pair orbit from the i-th on reaches point orbit o.
-        std::vector<char> spaeter((P + 1) * O, 0);
-        for (std::size_t i = P; i-- > 0;) {
-            for (std::size_t o = 0; o < O; ++o)
-                spaeter[i * O + o] = spaeter[(i + 1) * O + o];
-            for (int o : enden[ordnung[i]])
-                spaeter[i * O + static_cast<std::size_t>(o)] = 1;
-        }
-        std::vector<int> mu(P, 0);
-        long knoten = 0;
-        const auto dfs = [&](auto&& selbst, std::size_t i) -> bool {
-            if (++knoten > 200'000)
-                return false;
-            long offen = 0;
-            for (std::size_t o = 0; o < O; ++o) {
-                if (ueber[o] > 0 && !spaeter[i * O + o])
-                    return false;
-                offen += ueber[o];
-            }
-            if (i == P || (offen == 0 && teilt[ordnung[i]] <= 1))
-                return offen == 0;
-            const std::size_t p = ordnung[i];
-            const auto [a, c] = enden[p];
-            const auto [da, dc] = anteil[p];
-            int hoechst = a == c ? ueber[static_cast<std::size_t>(a)] / da
-                                 : std::min(ueber[static_cast<std::size_t>(a)] / da, ueber[static_cast<std::size_t>(c)] / dc);
-            // Mostly 0 first: about as many orbits held more than once as the excess left needs.
-            std::vector<int> werte;
-            for (int m = 0; m <= hoechst; ++m)
-                if (teilt[p] > 0 && (1 + m) % teilt[p] == 0)
-                    werte.push_back(m);
-            if (hoechst > 0 && zufall.bruch() * static_cast<double>(P - i) < static_cast<double>(offen) / 2) {
-                for (std::size_t j = werte.size(); j > 1; --j)
-                    std::swap(werte[j - 1], werte[zufall.unter(static_cast<std::uint32_t>(j))]);
-            }
-            for (int m : werte) {
-                ueber[static_cast<std::size_t>(a)] -= m * da;
-                if (a != c)
-                    ueber[static_cast<std::size_t>(c)] -= m * dc;
-                mu[p] = m;
-                if (selbst(selbst, i + 1))
-                    return true;
-                ueber[static_cast<std::size_t>(a)] += m * da;
-                if (a != c)
-                    ueber[static_cast<std::size_t>(c)] += m * dc;
-                mu[p] = 0;
-            }
-            return false;
-        };
-        if (!dfs(dfs, 0) || !versucht.insert(mu).second)
-            continue;
-        // Every pair orbit held exactly 1 + mu times, as clauses for cadical.
-        std::vector<int> kandidat;
-        std::vector<std::vector<int>> jeBahn(P), gewicht(P);
-        for (std::size_t z = 0; z < bahnen.size(); ++z) {
-            const auto& d = bahnen[z].deckung;
-            if (std::any_of(d.begin(), d.end(), [&](const auto& e) {
-                    return e.second > 1 + mu[static_cast<std::size_t>(e.first)];
-                }))
-                continue;
-            kandidat.push_back(static_cast<int>(z));
-            for (const auto& [bahn, mal] : d) {
-                jeBahn[static_cast<std::size_t>(bahn)].push_back(static_cast<int>(kandidat.size()));
-                gewicht[static_cast<std::size_t>(bahn)].push_back(mal);
-            }
-        }
-        std::vector<std::vector<int>> klauseln;
-        int naechste = static_cast<int>(kandidat.size());
-        bool moeglich = true;
-        for (std::size_t p = 0; p < P && moeglich; ++p) {
-            const int lambda = 1 + mu[p];
-            const auto& zs = jeBahn[p];
-            const auto& w = gewicht[p];
-            const int summe = std::accumulate(w.begin(), w.end(), 0);
-            if (summe < lambda) {
-                moeglich = false;
-                break;
-            }
-            if (lambda == 1)
-                klauseln.push_back(zs);
-            else
-                mindestens(klauseln, naechste, zs, w, lambda);
-            hoechstens(klauseln, naechste, zs, w, lambda);
-        }
-        int mehrfach = 0;
-        for (std::size_t p = 0; p < P; ++p)
-            mehrfach += mu[p] > 0;
-        letzter = std::to_string(bahnen.size()) + " Blockbahnen, " + std::to_string(kandidat.size()) +
-                  " zulässig, " + std::to_string(P) + " Paarbahnen, davon " + std::to_string(mehrfach) +
-                  " mehrfach";
-        if (!moeglich) {
-            std::fprintf(stderr, "    Versuch %d: %s, unmöglich\n", versuch, letzter.c_str());
-            continue;
-        }
-        const SatAntwort sat = cadicalRufen(klauseln, naechste, satSekunden,
-                                            satVerzeichnis + "/ueber_" + std::to_string(v) + "_" +
-                                                std::to_string(::getpid()));
-        std::fprintf(stderr, "    Versuch %d: %s, cadical: %s\n", versuch, letzter.c_str(), sat.antwort.c_str());
-        // A group whose models keep running out of time is left for the next.
-        if (!sat.erfuellbar && !sat.entschieden && ++ohneAntwort >= 5)
-            break;
-        if (!sat.erfuellbar)
-            continue;
-        GddErgebnis r;
-        for (int l : sat.wahr) {
-            if (l > static_cast<int>(kandidat.size()))
-                continue;
-            const Maske m = bahnen[static_cast<std::size_t>(kandidat[static_cast<std::size_t>(l - 1)])].m;
-            Maske y = m;
-            do {
-                r.reihen.push_back(y << 1);
-                y = bild(pk, y);
-            } while (y != m);
-        }
-        if (static_cast<int>(r.reihen.size()) > b)
-            continue;
-        r.bericht = "unter " + plan.name() + " mit vorgegebenem Überschuss (Versuch " + std::to_string(versuch) +
-                    "): " + letzter + ", cadical: " + sat.antwort;
-        return r;
-    }
-    return std::nullopt;
 }
 
 std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,

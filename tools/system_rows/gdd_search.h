@@ -64,17 +64,6 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
                                      long knotenGrenze, int satSekunden = 0,
                                      const std::string& satVerzeichnis = "/tmp");
 
-// Pair coverings C(v, k, 2) whose pairs are held exactly once except some held more often, under a
-// cyclic group of such a plan (no groups, no hole). The number of blocks fixes how many pairs each
-// point holds more than once; each attempt spreads the degrees at random, draws pair orbits with
-// multiplicities that make up exactly that excess at every point, and asks cadical (at most
-// satSekunden) for block orbits holding every pair orbit exactly that often.
-std::optional<GddErgebnis> ueberschussSuchen(int v, int k, int b, const GddPlan& plan, std::uint64_t seed,
-                                             int versuche, int satSekunden, const std::string& satVerzeichnis);
-
-// The plans of the cyclic groups below (no groups, no hole).
-std::vector<GddPlan> zyklenPlaene(int v, int k);
-
 // The cyclic groups of these plans without groups or hole (c main cycles of length n, at most four
 // shorter cycles of one length dividing n, up to three fixed points), largest order first, as long
 // as the orbits of k-subsets stay few enough for the exact orbit model.

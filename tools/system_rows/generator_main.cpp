@@ -249,20 +249,28 @@ Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t
     return beste;
 }
 
-// Pair coverings held exactly once but for a drawn excess, under each cyclic group in turn.
+// Pair coverings held exactly once but for a drawn excess, under each cyclic (or catalogue) group.
 Loesung ueberschussVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
     Loesung beste;
     if (t != 2)
         return beste;
-    const std::vector<GddPlan> plaene = zyklenPlaene(v, k);
-    for (std::size_t i = 0; i < plaene.size(); ++i) {
+    std::vector<Gruppe> alle;
+    if (o.gruppenkatalog)
+        for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
+            alle.push_back(std::move(w.gruppe));
+    else
+        alle = zyklenGruppen(v, k);
+    for (std::size_t i = 0; i < alle.size(); ++i) {
         if (o.gruppe >= 0 && static_cast<int>(i) != o.gruppe)
             continue;
-        std::cerr << "  Gruppe " << i << ": " << plaene[i].name() << std::endl;
+        std::cerr << "  Gruppe " << i << ": " << alle[i].name << std::endl;
         const std::uint64_t seed = mischen(seedBasis + i);
-        const auto e = ueberschussSuchen(v, k, b, plaene[i], seed, o.versuche, o.sekunden, o.ilpVerzeichnis);
-        if (e && fehlend(e->reihen, v, t) == 0)
-            return {e->reihen, 0, e->bericht + " seed=" + std::to_string(seed)};
+        const auto e =
+            ueberschussSuchen({v, k, t, b}, alle[i], seed, o.versuche, o.sekunden, o.ilpVerzeichnis);
+        if (e && !e->reihen.empty() && fehlend(e->reihen, v, t) == 0)
+            return {e->reihen, 0, "unter " + alle[i].name + " " + e->bericht + " seed=" + std::to_string(seed)};
+        if (e && e->reihen.empty())
+            std::cerr << "    " << e->bericht << std::endl;
     }
     return beste;
 }
@@ -703,7 +711,8 @@ int hilfe() {
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
            "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
-           "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te)\n"
+           "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te;\n"
+           "                    mit --gruppenkatalog unter den Gruppen des Katalogs)\n"
            "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt "
            "überdeckt\n";
     return 2;
@@ -791,10 +800,10 @@ int main(int argc, char** argv) {
     if (o.gruppenZeigen) {
         for (int p : positionen) {
             const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
-            if (o.verfahren == "zyklen" || o.verfahren == "ueberschuss") {
-                const std::vector<GddPlan> plaene = zyklenPlaene(s.WZ, s.RG);
-                for (std::size_t i = 0; i < plaene.size(); ++i)
-                    std::cout << "Position " << p << " Gruppe " << i << ": " << plaene[i].name() << '\n';
+            if ((o.verfahren == "zyklen" || o.verfahren == "ueberschuss") && !o.gruppenkatalog) {
+                const std::vector<Gruppe> gruppen = zyklenGruppen(s.WZ, s.RG);
+                for (std::size_t i = 0; i < gruppen.size(); ++i)
+                    std::cout << "Position " << p << " Gruppe " << i << ": " << gruppen[i].name << '\n';
                 continue;
             }
             const std::vector<GruppenWahl> alle = ilpGruppen(s.WZ, s.RG, s.GA, s.TR, o.maxFrei, o);

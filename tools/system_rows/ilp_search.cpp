@@ -1,10 +1,12 @@
 #include "ilp_search.h"
 
+#include "random.h"
 #include "subsets.h"
 
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <fstream>
 #include <map>
 #include <numeric>
+#include <set>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -392,6 +395,215 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
     bericht << ", " << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
     e.bericht = bericht.str();
     return e;
+}
+
+std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, int versuche,
+                                             int sekunden, const std::string& verzeichnis, long maxBahnen) {
+    if (a.t != 2)
+        return std::nullopt;
+    const auto modell = modellBauen(a, g, maxBahnen);
+    if (!modell)
+        return std::nullopt;
+    const BahnModell& mod = *modell;
+    if (!blockzahlErreichbar(a, mod, 0))
+        return unerreichbar(mod);
+    // Orbits of the points.
+    std::vector<int> punktBahn(static_cast<std::size_t>(a.v), -1), punktBahnGroesse;
+    const auto& erzeuger = g.erzeuger.empty() ? g.elemente : g.erzeuger;
+    for (int p = 0; p < a.v; ++p) {
+        if (punktBahn[static_cast<std::size_t>(p)] >= 0)
+            continue;
+        const int id = static_cast<int>(punktBahnGroesse.size());
+        std::vector<int> bahn{p};
+        punktBahn[static_cast<std::size_t>(p)] = id;
+        for (std::size_t i = 0; i < bahn.size(); ++i)
+            for (const auto& e : erzeuger) {
+                const int q = e[static_cast<std::size_t>(bahn[i])];
+                if (punktBahn[static_cast<std::size_t>(q)] < 0) {
+                    punktBahn[static_cast<std::size_t>(q)] = id;
+                    bahn.push_back(q);
+                }
+            }
+        punktBahnGroesse.push_back(static_cast<int>(bahn.size()));
+    }
+    // Each pair orbit runs between two point orbits; every point of either lies in anteil pairs of it.
+    const std::size_t P = static_cast<std::size_t>(mod.tBahnen);
+    std::vector<int> paarBahnGroesse(P, 0);
+    for (int o : mod.tBahn)
+        ++paarBahnGroesse[static_cast<std::size_t>(o)];
+    std::vector<std::array<int, 2>> enden(P), anteil(P);
+    {
+        Maske m = 3;
+        for (std::size_t r = 0; r < mod.tBahn.size(); ++r, m = naechsteMaske(m)) {
+            const auto id = static_cast<std::size_t>(mod.tBahn[r]);
+            const int oa = punktBahn[static_cast<std::size_t>(std::countr_zero(m))];
+            const int oc = punktBahn[static_cast<std::size_t>(63 - std::countl_zero(m))];
+            const int teile = paarBahnGroesse[id] * (oa == oc ? 2 : 1);
+            enden[id] = {oa, oc};
+            anteil[id] = {teile / punktBahnGroesse[static_cast<std::size_t>(oa)],
+                          teile / punktBahnGroesse[static_cast<std::size_t>(oc)]};
+        }
+    }
+    // How often each block orbit holds each pair of the pair orbits it meets.
+    std::vector<std::vector<std::pair<int, int>>> deckungen(mod.vertreter.size());
+    for (std::size_t z = 0; z < mod.vertreter.size(); ++z) {
+        std::map<int, int> treffer;
+        teilmengenRaenge(mod.vertreter[z], 2, [&](int r) { ++treffer[mod.tBahn[static_cast<std::size_t>(r)]]; });
+        for (auto [bahn, anzahl] : treffer)
+            deckungen[z].push_back(
+                {bahn, mod.groesse[z] * anzahl / paarBahnGroesse[static_cast<std::size_t>(bahn)]});
+    }
+    // A pair orbit can only be held a multiple of the gcd of what the block orbits through it give
+    // (a full orbit of a cyclic group holds a pair at distance n/2 twice).
+    std::vector<int> teilt(P, 0);
+    for (const auto& deckung : deckungen)
+        for (const auto& [bahn, mal] : deckung)
+            teilt[static_cast<std::size_t>(bahn)] = std::gcd(teilt[static_cast<std::size_t>(bahn)], mal);
+    const int r0 = (a.v + a.k - 3) / (a.k - 1);
+    const int D = a.b * a.k - a.v * r0;
+    const std::size_t O = punktBahnGroesse.size();
+    Zufall zufall(seed);
+    std::string letzter = "kein Überschussplan";
+    std::set<std::vector<int>> versucht;
+    int ohneAntwort = 0;
+    for (int versuch = 0; versuch < versuche; ++versuch) {
+        // Extra degrees: a random split of D over the point orbits.
+        std::vector<int> extra(O, 0);
+        int rest = D;
+        for (int schritt = 0; rest > 0 && schritt < 10000; ++schritt) {
+            const std::size_t o = zufall.unter(static_cast<std::uint32_t>(O));
+            if (punktBahnGroesse[o] <= rest) {
+                ++extra[o];
+                rest -= punktBahnGroesse[o];
+            }
+        }
+        if (rest != 0)
+            continue;
+        std::vector<int> ueber(O);
+        for (std::size_t o = 0; o < O; ++o)
+            ueber[o] = (r0 + extra[o]) * (a.k - 1) - (a.v - 1);
+        // Excess multiplicities by a randomised depth-first search with a node budget.
+        std::vector<std::size_t> ordnung(P);
+        std::iota(ordnung.begin(), ordnung.end(), 0);
+        for (std::size_t i = P; i > 1; --i)
+            std::swap(ordnung[i - 1], ordnung[zufall.unter(static_cast<std::uint32_t>(i))]);
+        // The orbits that cannot be held once come first: they must take part.
+        std::stable_partition(ordnung.begin(), ordnung.end(), [&](std::size_t p) { return teilt[p] > 1; });
+        // spaeter[i * O + o]: some pair orbit from the i-th on reaches point orbit o.
+        std::vector<char> spaeter((P + 1) * O, 0);
+        for (std::size_t i = P; i-- > 0;) {
+            for (std::size_t o = 0; o < O; ++o)
+                spaeter[i * O + o] = spaeter[(i + 1) * O + o];
+            for (int o : enden[ordnung[i]])
+                spaeter[i * O + static_cast<std::size_t>(o)] = 1;
+        }
+        std::vector<int> mu(P, 0);
+        long knoten = 0;
+        const auto dfs = [&](auto&& selbst, std::size_t i) -> bool {
+            if (++knoten > 200'000)
+                return false;
+            long offen = 0;
+            for (std::size_t o = 0; o < O; ++o) {
+                if (ueber[o] > 0 && !spaeter[i * O + o])
+                    return false;
+                offen += ueber[o];
+            }
+            if (i == P || (offen == 0 && teilt[ordnung[i]] <= 1))
+                return offen == 0;
+            const std::size_t p = ordnung[i];
+            const auto [a, c] = enden[p];
+            const auto [da, dc] = anteil[p];
+            int hoechst = a == c ? ueber[static_cast<std::size_t>(a)] / da
+                                 : std::min(ueber[static_cast<std::size_t>(a)] / da, ueber[static_cast<std::size_t>(c)] / dc);
+            // Mostly 0 first: about as many orbits held more than once as the excess left needs.
+            std::vector<int> werte;
+            for (int m = 0; m <= hoechst; ++m)
+                if (teilt[p] > 0 && (1 + m) % teilt[p] == 0)
+                    werte.push_back(m);
+            if (hoechst > 0 && zufall.bruch() * static_cast<double>(P - i) < static_cast<double>(offen) / 2) {
+                for (std::size_t j = werte.size(); j > 1; --j)
+                    std::swap(werte[j - 1], werte[zufall.unter(static_cast<std::uint32_t>(j))]);
+            }
+            for (int m : werte) {
+                ueber[static_cast<std::size_t>(a)] -= m * da;
+                if (a != c)
+                    ueber[static_cast<std::size_t>(c)] -= m * dc;
+                mu[p] = m;
+                if (selbst(selbst, i + 1))
+                    return true;
+                ueber[static_cast<std::size_t>(a)] += m * da;
+                if (a != c)
+                    ueber[static_cast<std::size_t>(c)] += m * dc;
+                mu[p] = 0;
+            }
+            return false;
+        };
+        if (!dfs(dfs, 0) || !versucht.insert(mu).second)
+            continue;
+        // Every pair orbit held exactly 1 + mu times, as clauses for cadical.
+        std::vector<int> kandidat;
+        std::vector<std::vector<int>> jeBahn(P), gewicht(P);
+        for (std::size_t z = 0; z < deckungen.size(); ++z) {
+            const auto& d = deckungen[z];
+            if (std::any_of(d.begin(), d.end(), [&](const auto& e) {
+                    return e.second > 1 + mu[static_cast<std::size_t>(e.first)];
+                }))
+                continue;
+            kandidat.push_back(static_cast<int>(z));
+            for (const auto& [bahn, mal] : d) {
+                jeBahn[static_cast<std::size_t>(bahn)].push_back(static_cast<int>(kandidat.size()));
+                gewicht[static_cast<std::size_t>(bahn)].push_back(mal);
+            }
+        }
+        std::vector<std::vector<int>> klauseln;
+        int naechste = static_cast<int>(kandidat.size());
+        bool moeglich = true;
+        for (std::size_t p = 0; p < P && moeglich; ++p) {
+            const int lambda = 1 + mu[p];
+            const auto& zs = jeBahn[p];
+            const auto& w = gewicht[p];
+            const int summe = std::accumulate(w.begin(), w.end(), 0);
+            if (summe < lambda) {
+                moeglich = false;
+                break;
+            }
+            if (lambda == 1)
+                klauseln.push_back(zs);
+            else
+                mindestens(klauseln, naechste, zs, w, lambda);
+            hoechstens(klauseln, naechste, zs, w, lambda);
+        }
+        int mehrfach = 0;
+        for (std::size_t p = 0; p < P; ++p)
+            mehrfach += mu[p] > 0;
+        letzter = std::to_string(deckungen.size()) + " Blockbahnen, " + std::to_string(kandidat.size()) +
+                  " zulässig, " + std::to_string(P) + " Paarbahnen, davon " + std::to_string(mehrfach) +
+                  " mehrfach";
+        if (!moeglich) {
+            std::fprintf(stderr, "    Versuch %d: %s, unmöglich\n", versuch, letzter.c_str());
+            continue;
+        }
+        const SatAntwort sat = cadicalRufen(klauseln, naechste, sekunden,
+                                            verzeichnis + "/ueber_" + std::to_string(a.v) + "_" +
+                                                std::to_string(::getpid()));
+        std::fprintf(stderr, "    Versuch %d: %s, cadical: %s\n", versuch, letzter.c_str(), sat.antwort.c_str());
+        // A group whose models keep running out of time is left for the next.
+        if (!sat.erfuellbar && !sat.entschieden && ++ohneAntwort >= 5)
+            break;
+        if (!sat.erfuellbar)
+            continue;
+        std::vector<int> gewaehlt;
+        for (int l : sat.wahr)
+            if (l <= static_cast<int>(kandidat.size()))
+                gewaehlt.push_back(kandidat[static_cast<std::size_t>(l - 1)]);
+        IlpErgebnis r{bahnenEntwickeln(g, mod, gewaehlt), ""};
+        if (static_cast<int>(r.reihen.size()) > a.b)
+            continue;
+        r.bericht = "mit vorgegebenem Überschuss (Versuch " + std::to_string(versuch) + "): " + letzter +
+                    ", cadical: " + sat.antwort;
+        return r;
+    }
+    return std::nullopt;
 }
 
 std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Maske>& fest, int sekunden,

@@ -29,6 +29,16 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
 std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int sekunden,
                                      const std::string& verzeichnis, int frei = 0, long maxBahnen = 400'000);
 
+// Pair coverings whose pairs are held exactly once except some held more often, under the group
+// (orbit model as above). The number of blocks fixes how many pairs each point holds more than
+// once; each attempt spreads the degrees over the point orbits at random, draws pair orbits with
+// multiplicities that make up exactly that excess at every point, and asks cadical (at most
+// sekunden) for block orbits holding every pair orbit exactly that often. Attempts that repeat a
+// drawn excess are skipped; after five models out of time the group is given up.
+std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, int versuche,
+                                             int sekunden, const std::string& verzeichnis,
+                                             long maxBahnen = 400'000);
+
 // Clauses that allow at most K units among the literals vars[i] of weight w[i] (a sequential
 // counter; naechste is the last variable in use and grows by the counter's variables).
 void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
