@@ -511,10 +511,10 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
             if (i == P || (offen == 0 && teilt[ordnung[i]] <= 1))
                 return offen == 0;
             const std::size_t p = ordnung[i];
-            const auto [a, c] = enden[p];
+            const auto [pa, pc] = enden[p];
             const auto [da, dc] = anteil[p];
-            int hoechst = a == c ? ueber[static_cast<std::size_t>(a)] / da
-                                 : std::min(ueber[static_cast<std::size_t>(a)] / da, ueber[static_cast<std::size_t>(c)] / dc);
+            const int hoechst = pa == pc ? ueber[static_cast<std::size_t>(pa)] / da
+                                   : std::min(ueber[static_cast<std::size_t>(pa)] / da, ueber[static_cast<std::size_t>(pc)] / dc);
             // Mostly 0 first: about as many orbits held more than once as the excess left needs.
             std::vector<int> werte;
             for (int m = 0; m <= hoechst; ++m)
@@ -525,15 +525,15 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
                     std::swap(werte[j - 1], werte[zufall.unter(static_cast<std::uint32_t>(j))]);
             }
             for (int m : werte) {
-                ueber[static_cast<std::size_t>(a)] -= m * da;
-                if (a != c)
-                    ueber[static_cast<std::size_t>(c)] -= m * dc;
+                ueber[static_cast<std::size_t>(pa)] -= m * da;
+                if (pa != pc)
+                    ueber[static_cast<std::size_t>(pc)] -= m * dc;
                 mu[p] = m;
                 if (selbst(selbst, i + 1))
                     return true;
-                ueber[static_cast<std::size_t>(a)] += m * da;
-                if (a != c)
-                    ueber[static_cast<std::size_t>(c)] += m * dc;
+                ueber[static_cast<std::size_t>(pa)] += m * da;
+                if (pa != pc)
+                    ueber[static_cast<std::size_t>(pc)] += m * dc;
                 mu[p] = 0;
             }
             return false;
