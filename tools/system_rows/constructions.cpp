@@ -2,6 +2,7 @@
 
 #include "designs.h"
 #include "random.h"
+#include "subsets.h"
 
 #include <algorithm>
 #include <bit>
@@ -18,13 +19,6 @@ Maske ausZahlen(std::initializer_list<int> zahlen) {
     for (int z : zahlen)
         m |= Maske{1} << z;
     return m;
-}
-
-// Lexicographic order of the ascending number sequences: the row holding the smallest number
-// in which two rows differ comes first.
-bool lexVor(Maske a, Maske b) {
-    const Maske d = a ^ b;
-    return d != 0 && (a & d & (~d + 1)) != 0;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "annealer.h"
 #include "constructions.h"
+#include "exact_cover.h"
 #include "group_catalogue.h"
 #include "ilp_search.h"
 #include "random.h"
@@ -25,116 +26,6 @@ long paare(int g) { return binom.c[g][2]; }
 
 // Lower bound for covering the pairs of g points by k-sets (one block up to k points).
 int untereSchranke(int g, int k) { return static_cast<int>(schoenheim(g, k, 2)); }
-
-// Exact cover by dancing links: columns are the pair orbits, rows the admissible block orbits.
-class ExakteUeberdeckung {
-public:
-    ExakteUeberdeckung(int spalten, const std::vector<std::vector<int>>& zeilen) {
-        const int knoten = 1 + spalten +
-                           std::accumulate(zeilen.begin(), zeilen.end(), 0,
-                                           [](int s, const auto& z) { return s + static_cast<int>(z.size()); });
-        m_l.resize(knoten);
-        m_r.resize(knoten);
-        m_u.resize(knoten);
-        m_d.resize(knoten);
-        m_c.resize(knoten);
-        m_zeile.resize(knoten, -1);
-        m_groesse.assign(static_cast<std::size_t>(spalten + 1), 0);
-        for (int i = 0; i <= spalten; ++i) {
-            m_l[i] = i == 0 ? spalten : i - 1;
-            m_r[i] = i == spalten ? 0 : i + 1;
-            m_u[i] = m_d[i] = m_c[i] = i;
-        }
-        int neu = spalten + 1;
-        for (std::size_t z = 0; z < zeilen.size(); ++z) {
-            int erster = -1;
-            for (int spalte : zeilen[z]) {
-                const int c = spalte + 1, x = neu++;
-                m_c[x] = c;
-                m_zeile[x] = static_cast<int>(z);
-                m_u[x] = m_u[c];
-                m_d[x] = c;
-                m_d[m_u[c]] = x;
-                m_u[c] = x;
-                ++m_groesse[c];
-                if (erster < 0) {
-                    erster = x;
-                    m_l[x] = m_r[x] = x;
-                } else {
-                    m_l[x] = m_l[erster];
-                    m_r[x] = erster;
-                    m_r[m_l[erster]] = x;
-                    m_l[erster] = x;
-                }
-            }
-        }
-    }
-
-    // The chosen rows, or nothing when there is no cover or the node limit is reached.
-    std::optional<std::vector<int>> loesen(long grenze) {
-        m_knoten = 0;
-        m_grenze = grenze;
-        m_wahl.clear();
-        if (suchen())
-            return m_wahl;
-        return std::nullopt;
-    }
-
-    long knoten() const { return m_knoten; }
-
-private:
-    void bedecken(int c) {
-        m_r[m_l[c]] = m_r[c];
-        m_l[m_r[c]] = m_l[c];
-        for (int i = m_d[c]; i != c; i = m_d[i])
-            for (int j = m_r[i]; j != i; j = m_r[j]) {
-                m_d[m_u[j]] = m_d[j];
-                m_u[m_d[j]] = m_u[j];
-                --m_groesse[m_c[j]];
-            }
-    }
-    void aufdecken(int c) {
-        for (int i = m_u[c]; i != c; i = m_u[i])
-            for (int j = m_l[i]; j != i; j = m_l[j]) {
-                ++m_groesse[m_c[j]];
-                m_d[m_u[j]] = j;
-                m_u[m_d[j]] = j;
-            }
-        m_r[m_l[c]] = c;
-        m_l[m_r[c]] = c;
-    }
-    bool suchen() {
-        if (m_r[0] == 0)
-            return true;
-        if (++m_knoten > m_grenze)
-            return false;
-        int c = m_r[0];
-        for (int j = m_r[c]; j != 0; j = m_r[j])
-            if (m_groesse[j] < m_groesse[c])
-                c = j;
-        if (m_groesse[c] == 0)
-            return false;
-        bedecken(c);
-        for (int i = m_d[c]; i != c; i = m_d[i]) {
-            m_wahl.push_back(m_zeile[i]);
-            for (int j = m_r[i]; j != i; j = m_r[j])
-                bedecken(m_c[j]);
-            const bool fertig = suchen();
-            for (int j = m_l[i]; j != i; j = m_l[j])
-                aufdecken(m_c[j]);
-            if (fertig)
-                return true;
-            m_wahl.pop_back();
-            if (m_knoten > m_grenze)
-                break;
-        }
-        aufdecken(c);
-        return false;
-    }
-
-    std::vector<int> m_l, m_r, m_u, m_d, m_c, m_zeile, m_groesse, m_wahl;
-    long m_knoten = 0, m_grenze = 0;
-};
 
 // The permutation of the plan as images of every point under one step, and each point's group.
 struct Punkte {
@@ -203,12 +94,6 @@ PaarBahnen paarBahnenVon(int v, const Punkte& pk) {
     return {std::move(paarBahn), std::move(bahnGroesse)};
 }
 
-// Lexicographic order of the point lists: the set holding the smallest point in which they differ first.
-bool lexVor(Maske a, Maske b) {
-    const Maske d = a ^ b;
-    return (a & d & (~d + 1)) != 0;
-}
-
 Maske bild(const Punkte& pk, Maske m) {
     Maske r = 0;
     for (; m != 0; m &= m - 1)
@@ -268,6 +153,25 @@ void blockBahnenDurchlaufen(int v, int k, const GddPlan& plan, const Punkte& pk,
             f(m, plan.n / stab, treffer);
         });
     }
+}
+
+// The points besides c main cycles of length n (e of them): festMin to festMax fixed points, the
+// rest in at most four cycles of one length that divides n; cycles first, fixed points last.
+std::vector<std::vector<int>> weitereZyklen(int n, int e, int festMin, int festMax) {
+    std::vector<std::vector<int>> r;
+    for (int fest = festMin; fest <= festMax && fest <= e; ++fest) {
+        const int rest = e - fest;
+        const std::vector<int> feste(static_cast<std::size_t>(fest), 1);
+        if (rest == 0)
+            r.push_back(feste);
+        for (int d = 2; d < n && rest > 0; ++d)
+            if (n % d == 0 && rest % d == 0 && rest / d <= 4) {
+                std::vector<int> frei(static_cast<std::size_t>(rest / d), d);
+                frei.insert(frei.end(), feste.begin(), feste.end());
+                r.push_back(std::move(frei));
+            }
+    }
+    return r;
 }
 
 } // namespace
@@ -469,55 +373,23 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
     // one pair of points held four times; here two fixed points of the group.
     if (k == 4 && (paare(v) + 3) % 6 == 0 && (paare(v) + 3) / 6 <= b)
         for (int n = 2; n <= v - 2; ++n)
-            for (int c = 1; c * n <= v - 2; ++c) {
-                const int e = v - c * n;
-                std::vector<int> teiler;
-                for (int d = 2; d < n; ++d)
-                    if (n % d == 0)
-                        teiler.push_back(d);
-                // The further points: two to four fixed ones, the rest in cycles of one length.
-                for (int fest = 2; fest <= 4 && fest <= e; ++fest) {
-                    const int rest = e - fest;
-                    std::vector<std::vector<int>> moeglich;
-                    if (rest == 0)
-                        moeglich.push_back({});
-                    for (int d : teiler)
-                        if (rest > 0 && rest % d == 0 && rest / d <= 4)
-                            moeglich.push_back(std::vector<int>(static_cast<std::size_t>(rest / d), d));
-                    for (auto frei : moeglich) {
-                        frei.insert(frei.end(), static_cast<std::size_t>(fest), 1);
-                        r.push_back({n, c, {}, frei, 1, false, static_cast<int>((paare(v) + 3) / 6), true});
-                    }
-                }
-            }
+            for (int c = 1; c * n <= v - 2; ++c)
+                for (auto& frei : weitereZyklen(n, v - c * n, 2, 4))
+                    r.push_back({n, c, {}, std::move(frei), 1, false, static_cast<int>((paare(v) + 3) / 6), true});
     return r;
 }
 
 std::vector<Gruppe> zyklenGruppen(int v, int k) {
     std::vector<Gruppe> r;
     const long kMengen = binom.c[v][k];
-    const auto dazu = [&](int n, int c, std::vector<int> frei) {
-        const GddPlan plan{n, c, {}, std::move(frei)};
-        const Punkte pk = punkteVon(v, plan);
-        r.push_back(gruppeErzeugen(v, {std::vector<std::uint8_t>(pk.schritt.begin(), pk.schritt.end())},
-                                   plan.name()));
-    };
     // Orbit models of more than a few hundred thousand k-orbits are out of reach.
     for (int n = v; n >= 2 && kMengen / n <= 400'000; --n)
         for (int c = 1; c * n <= v; ++c)
-            for (int fest = 0; fest <= 3 && fest <= v - c * n; ++fest) {
-                const int rest = v - c * n - fest;
-                const std::vector<int> feste(static_cast<std::size_t>(fest), 1);
-                if (rest == 0) {
-                    dazu(n, c, feste);
-                    continue;
-                }
-                for (int d = 2; d < n; ++d)
-                    if (n % d == 0 && rest % d == 0 && rest / d <= 4) {
-                        std::vector<int> frei(static_cast<std::size_t>(rest / d), d);
-                        frei.insert(frei.end(), feste.begin(), feste.end());
-                        dazu(n, c, frei);
-                    }
+            for (auto& frei : weitereZyklen(n, v - c * n, 0, 3)) {
+                const GddPlan plan{n, c, {}, std::move(frei)};
+                const Punkte pk = punkteVon(v, plan);
+                r.push_back(gruppeErzeugen(v, {std::vector<std::uint8_t>(pk.schritt.begin(), pk.schritt.end())},
+                                           plan.name()));
             }
     return r;
 }
@@ -580,19 +452,14 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
         int naechste = static_cast<int>(gemischt.size());
         for (std::size_t spalte = 0; spalte < jeSpalte.size(); ++spalte) {
             const auto& zs = jeSpalte[spalte];
-            if (static_cast<int>(spalte) != doppelt) {
-                klauseln.push_back(zs);
-                hoechstens(klauseln, naechste, zs, std::vector<int>(zs.size(), 1), 1);
-                continue;
-            }
-            // Exactly four blocks.
-            std::vector<int> w;
-            for (int z : zs)
-                w.push_back(zeilenGroesse[reihenfolge[static_cast<std::size_t>(z - 1)]]);
-            if (std::accumulate(w.begin(), w.end(), 0) < 4)
+            const bool vier = static_cast<int>(spalte) == doppelt;
+            // The double pair's orbit: exactly four blocks, counted with the orbits' sizes.
+            std::vector<int> w(zs.size(), 1);
+            if (vier)
+                for (std::size_t i = 0; i < zs.size(); ++i)
+                    w[i] = zeilenGroesse[reihenfolge[static_cast<std::size_t>(zs[i] - 1)]];
+            if (!genau(klauseln, naechste, zs, w, vier ? 4 : 1))
                 return std::nullopt;
-            hoechstens(klauseln, naechste, zs, w, 4);
-            mindestens(klauseln, naechste, zs, w, 4);
         }
         const SatAntwort sat = cadicalRufen(klauseln, naechste, satSekunden,
                                             satVerzeichnis + "/gdd_" + std::to_string(v) + "_" +

@@ -68,6 +68,17 @@ std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, con
     return r;
 }
 
+// The groups of the exact orbit searches: for zyklen, and for ueberschuss without the catalogue,
+// the cyclic groups with cycles of several lengths; otherwise those of ilpGruppen.
+std::vector<Gruppe> exakteGruppen(int v, int k, int t, int b, const Optionen& o) {
+    if (o.verfahren == "zyklen" || (o.verfahren == "ueberschuss" && !o.gruppenkatalog))
+        return zyklenGruppen(v, k);
+    std::vector<Gruppe> r;
+    for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
+        r.push_back(std::move(w.gruppe));
+    return r;
+}
+
 std::uint64_t mischen(std::uint64_t x) {
     x += 0x9e3779b97f4a7c15ull;
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
@@ -183,12 +194,7 @@ Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint6
 // Exact search under each candidate group in turn (short orbits allowed, no free blocks).
 Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
     Loesung beste;
-    std::vector<Gruppe> alle;
-    if (o.verfahren == "zyklen")
-        alle = zyklenGruppen(v, k);
-    else
-        for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
-            alle.push_back(std::move(w.gruppe));
+    const std::vector<Gruppe> alle = exakteGruppen(v, k, t, b, o);
     const bool sat = o.verfahren != "ilp";
     std::vector<std::string> gesehen;
     int versucht = 0;
@@ -254,12 +260,7 @@ Loesung ueberschussVersuche(int v, int k, int t, int b, const Optionen& o, std::
     Loesung beste;
     if (t != 2)
         return beste;
-    std::vector<Gruppe> alle;
-    if (o.gruppenkatalog)
-        for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
-            alle.push_back(std::move(w.gruppe));
-    else
-        alle = zyklenGruppen(v, k);
+    const std::vector<Gruppe> alle = exakteGruppen(v, k, t, b, o);
     for (std::size_t i = 0; i < alle.size(); ++i) {
         if (o.gruppe >= 0 && static_cast<int>(i) != o.gruppe)
             continue;
@@ -800,8 +801,8 @@ int main(int argc, char** argv) {
     if (o.gruppenZeigen) {
         for (int p : positionen) {
             const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
-            if ((o.verfahren == "zyklen" || o.verfahren == "ueberschuss") && !o.gruppenkatalog) {
-                const std::vector<Gruppe> gruppen = zyklenGruppen(s.WZ, s.RG);
+            if (o.verfahren == "zyklen" || (o.verfahren == "ueberschuss" && !o.gruppenkatalog)) {
+                const std::vector<Gruppe> gruppen = exakteGruppen(s.WZ, s.RG, s.GA, s.TR, o);
                 for (std::size_t i = 0; i < gruppen.size(); ++i)
                     std::cout << "Position " << p << " Gruppe " << i << ": " << gruppen[i].name << '\n';
                 continue;

@@ -1,5 +1,6 @@
 #include "ilp_search.h"
 
+#include "exact_cover.h"
 #include "random.h"
 #include "subsets.h"
 
@@ -281,6 +282,19 @@ void mindestens(std::vector<std::vector<int>>& klauseln, int& naechste, const st
         klauseln.push_back({vorher[static_cast<std::size_t>(K)]});
 }
 
+bool genau(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
+           const std::vector<int>& w, int K) {
+    if (std::accumulate(w.begin(), w.end(), 0) < K)
+        return false;
+    // Once: a plain clause is the stronger "at least".
+    if (K == 1)
+        klauseln.push_back(vars);
+    else
+        mindestens(klauseln, naechste, vars, w, K);
+    hoechstens(klauseln, naechste, vars, w, K);
+    return true;
+}
+
 SatAntwort cadicalRufen(const std::vector<std::vector<int>>& klauseln, int variablen, int sekunden,
                         const std::string& basis) {
     {
@@ -558,21 +572,8 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
         std::vector<std::vector<int>> klauseln;
         int naechste = static_cast<int>(kandidat.size());
         bool moeglich = true;
-        for (std::size_t p = 0; p < P && moeglich; ++p) {
-            const int lambda = 1 + mu[p];
-            const auto& zs = jeBahn[p];
-            const auto& w = gewicht[p];
-            const int summe = std::accumulate(w.begin(), w.end(), 0);
-            if (summe < lambda) {
-                moeglich = false;
-                break;
-            }
-            if (lambda == 1)
-                klauseln.push_back(zs);
-            else
-                mindestens(klauseln, naechste, zs, w, lambda);
-            hoechstens(klauseln, naechste, zs, w, lambda);
-        }
+        for (std::size_t p = 0; p < P && moeglich; ++p)
+            moeglich = genau(klauseln, naechste, jeBahn[p], gewicht[p], 1 + mu[p]);
         int mehrfach = 0;
         for (std::size_t p = 0; p < P; ++p)
             mehrfach += mu[p] > 0;
@@ -649,72 +650,22 @@ std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Mask
                 jeT[static_cast<std::size_t>(r)].push_back(x);
         });
     }
-    std::vector<std::vector<int>> klauseln;
-    for (long r = 0; r < tAnzahl; ++r)
-        if (gedeckt[static_cast<std::size_t>(r)] == 0)
-            klauseln.push_back(jeT[static_cast<std::size_t>(r)]);
     if (verschwendung == 0) {
-        // Exact cover (Knuth's algorithm X): always branch on the open subset with fewest blocks left.
-        std::vector<int> index(static_cast<std::size_t>(tAnzahl), -1);
+        // No room to waste: an exact cover whose columns are the open subsets.
+        std::vector<std::vector<int>> zeileSpalten(kandidaten.size());
         int spalten = 0;
-        for (long r = 0; r < tAnzahl; ++r)
-            if (gedeckt[static_cast<std::size_t>(r)] == 0)
-                index[static_cast<std::size_t>(r)] = spalten++;
-        std::vector<std::vector<int>> zeileSpalten(kandidaten.size()),
-            spalteZeilen(static_cast<std::size_t>(spalten));
-        for (std::size_t i = 0; i < kandidaten.size(); ++i)
-            teilmengen(kandidaten[i], [&](int r) {
-                const int c = index[static_cast<std::size_t>(r)];
-                if (c >= 0) {
-                    zeileSpalten[i].push_back(c);
-                    spalteZeilen[static_cast<std::size_t>(c)].push_back(static_cast<int>(i));
-                }
-            });
-        std::vector<char> spalteFrei(static_cast<std::size_t>(spalten), 1);
-        std::vector<int> sperre(kandidaten.size(), 0); // >0: meets a covered column
-        std::vector<int> gewaehlt;
-        long knoten = 0;
+        for (long r = 0; r < tAnzahl; ++r) {
+            if (gedeckt[static_cast<std::size_t>(r)] != 0)
+                continue;
+            for (int x : jeT[static_cast<std::size_t>(r)])
+                zeileSpalten[static_cast<std::size_t>(x - 1)].push_back(spalten);
+            ++spalten;
+        }
         const long maxKnoten = static_cast<long>(sekunden) * 2'000'000;
-        const auto suche = [&](auto&& selbst) -> bool {
-            if (++knoten > maxKnoten)
-                return false;
-            int beste = -1, wenigste = 1 << 30;
-            for (int c = 0; c < spalten; ++c) {
-                if (!spalteFrei[static_cast<std::size_t>(c)])
-                    continue;
-                int n = 0;
-                for (int z : spalteZeilen[static_cast<std::size_t>(c)])
-                    n += sperre[static_cast<std::size_t>(z)] == 0;
-                if (n < wenigste) {
-                    wenigste = n;
-                    beste = c;
-                    if (n <= 1)
-                        break;
-                }
-            }
-            if (beste < 0)
-                return true;
-            for (int z : spalteZeilen[static_cast<std::size_t>(beste)]) {
-                if (sperre[static_cast<std::size_t>(z)] != 0)
-                    continue;
-                gewaehlt.push_back(z);
-                for (int c : zeileSpalten[static_cast<std::size_t>(z)]) {
-                    spalteFrei[static_cast<std::size_t>(c)] = 0;
-                    for (int z2 : spalteZeilen[static_cast<std::size_t>(c)])
-                        ++sperre[static_cast<std::size_t>(z2)];
-                }
-                if (selbst(selbst))
-                    return true;
-                for (int c : zeileSpalten[static_cast<std::size_t>(z)]) {
-                    spalteFrei[static_cast<std::size_t>(c)] = 1;
-                    for (int z2 : spalteZeilen[static_cast<std::size_t>(c)])
-                        --sperre[static_cast<std::size_t>(z2)];
-                }
-                gewaehlt.pop_back();
-            }
-            return false;
-        };
-        const bool gefunden = suche(suche);
+        ExakteUeberdeckung x(spalten, zeileSpalten);
+        const std::optional<std::vector<int>> gewaehlt = x.loesen(maxKnoten);
+        const long knoten = x.knoten();
+        const bool gefunden = gewaehlt.has_value();
         std::ostringstream bericht;
         bericht << fest.size() << " feste Blöcke, " << F << " ergänzt aus " << kandidaten.size()
                 << " Kandidaten für " << offen << " offene Teilmengen, exakte Überdeckung: "
@@ -726,29 +677,19 @@ std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Mask
         e.bericht = bericht.str();
         if (gefunden) {
             e.reihen = fest;
-            for (int z : gewaehlt)
+            for (int z : *gewaehlt)
                 e.reihen.push_back(kandidaten[static_cast<std::size_t>(z)] << 1);
         }
         return e;
     }
+    std::vector<std::vector<int>> klauseln;
+    for (long r = 0; r < tAnzahl; ++r)
+        if (gedeckt[static_cast<std::size_t>(r)] == 0)
+            klauseln.push_back(jeT[static_cast<std::size_t>(r)]);
     int naechste = static_cast<int>(kandidaten.size());
-    if (verschwendung == 0) {
-        // No room to waste: every open subset lies in exactly one new block, which propagates far
-        // better than counting the blocks.
-        for (long r = 0; r < tAnzahl; ++r) {
-            const auto& c = jeT[static_cast<std::size_t>(r)];
-            for (std::size_t i = 0; i < c.size(); ++i)
-                for (std::size_t j = i + 1; j < c.size(); ++j)
-                    klauseln.push_back({-c[i], -c[j]});
-        }
-    } else {
-        std::vector<int> vars, eins;
-        for (int i = 1; i <= naechste; ++i) {
-            vars.push_back(i);
-            eins.push_back(1);
-        }
-        hoechstens(klauseln, naechste, vars, eins, F);
-    }
+    std::vector<int> vars(static_cast<std::size_t>(naechste));
+    std::iota(vars.begin(), vars.end(), 1);
+    hoechstens(klauseln, naechste, vars, std::vector<int>(vars.size(), 1), F);
     const std::string basis = verzeichnis + "/erg_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
                               std::to_string(a.t) + "_" + std::to_string(a.b) + "_" +
                               std::to_string(::getpid());

@@ -49,6 +49,11 @@ void hoechstens(std::vector<std::vector<int>>& klauseln, int& naechste, const st
 void mindestens(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
                 const std::vector<int>& w, int K);
 
+// Clauses for exactly K units among the literals vars[i] of weight w[i]; false (and no clauses)
+// when all of them together weigh less than K.
+bool genau(std::vector<std::vector<int>>& klauseln, int& naechste, const std::vector<int>& vars,
+           const std::vector<int>& w, int K);
+
 struct SatAntwort {
     bool erfuellbar = false;
     bool entschieden = false; // satisfiable or refuted, not out of time

@@ -34,6 +34,13 @@ inline Maske naechsteMaske(Maske m) {
     return w | (((w ^ m) >> 2) / u);
 }
 
+// Lexicographic order of the ascending point lists: the set holding the smallest point in which
+// two sets differ comes first.
+inline bool lexVor(Maske a, Maske b) {
+    const Maske d = a ^ b;
+    return d != 0 && (a & d & (~d + 1)) != 0;
+}
+
 // Calls f with the colex rank of every t-subset of the set m.
 template <typename F> void teilmengenRaenge(Maske m, int t, F&& f) {
     int p[64], k = 0;
