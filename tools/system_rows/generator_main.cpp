@@ -54,6 +54,7 @@ struct Optionen {
     std::string ilpVerzeichnis = "/tmp";
     long knoten = 2'000'000; // search nodes of one exact cover
     bool gruppenkatalog = false; // ilp/sat over the catalogue groups instead of the cyclic ones
+    int feste = 3; // fixed points of the cyclic groups at most
 };
 
 // The groups for bahnen, ilp/sat and --gruppen: the catalogue's (models of at most this many
@@ -72,7 +73,7 @@ std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, con
 // the cyclic groups with cycles of several lengths; otherwise those of ilpGruppen.
 std::vector<Gruppe> exakteGruppen(int v, int k, int t, int b, const Optionen& o) {
     if (o.verfahren == "zyklen" || (o.verfahren == "ueberschuss" && !o.gruppenkatalog))
-        return zyklenGruppen(v, k);
+        return zyklenGruppen(v, k, o.feste);
     std::vector<Gruppe> r;
     for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
         r.push_back(std::move(w.gruppe));
@@ -693,7 +694,7 @@ int hilfe() {
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
            "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
            "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N] [--gruppenkatalog]\n"
-           "        [--knoten N]\n"
+           "        [--knoten N] [--feste F]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
@@ -711,6 +712,7 @@ int hilfe() {
            "  --verfahren gdd  Paarüberdeckung aus gruppenteilbarem Design unter zyklischer Gruppe, die "
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
+           "  --feste F  zyklische Gruppen von zyklen/ueberschuss mit bis zu F festen Punkten (3)\n"
            "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
            "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te;\n"
            "                    mit --gruppenkatalog unter den Gruppen des Katalogs)\n"
@@ -760,6 +762,8 @@ int main(int argc, char** argv) {
             o.ilpVerzeichnis = argv[++i];
         else if (a == "--gruppen")
             o.gruppenZeigen = true;
+        else if (a == "--feste" && wert)
+            o.feste = std::stoi(argv[++i]);
         else if (a == "--gruppenkatalog")
             o.gruppenkatalog = true;
         else
