@@ -36,6 +36,14 @@ struct BahnModell {
     std::vector<int> groesse;             // blocks in that orbit
     std::vector<std::vector<int>> zeilen; // per t-orbit: the k-orbits that cover it
     std::vector<int> tBahn;               // per t-subset (by rank): its orbit
+    // Bounds every covering obeys: the blocks through an s-subset (0 < s < t) cover the t-subsets
+    // through it, so there are at least schoenheim(v - s, k - s, t - s) of them. One per orbit of
+    // s-subsets: the k-orbits with how many of their blocks contain its representative.
+    struct Schnitt {
+        std::vector<int> bahnen, anzahl;
+        int mindestens = 0;
+    };
+    std::vector<Schnitt> schnitte;
 };
 
 std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long maxBahnen) {
@@ -92,6 +100,25 @@ std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long ma
         for (int o : getroffen)
             mod.zeilen[static_cast<std::size_t>(o)].push_back(id);
     });
+    for (int s = 1; s < a.t; ++s) {
+        std::vector<int> sNummer, sGroesse;
+        bahnenDurchlaufen(s, sNummer, [&](Maske, int groesse) { sGroesse.push_back(groesse); });
+        const std::size_t erster = mod.schnitte.size();
+        const int schranke = static_cast<int>(schoenheim(a.v - s, a.k - s, a.t - s));
+        for (std::size_t o = 0; o < sGroesse.size(); ++o)
+            mod.schnitte.push_back({{}, {}, schranke});
+        std::map<int, int> treffer;
+        for (std::size_t id = 0; id < mod.vertreter.size(); ++id) {
+            treffer.clear();
+            teilmengenRaenge(mod.vertreter[id], s, [&](int r) { ++treffer[sNummer[static_cast<std::size_t>(r)]]; });
+            // Blocks of the orbit through one member of the s-orbit: |k-orbit| * hits / |s-orbit|.
+            for (const auto& [o, h] : treffer) {
+                auto& sch = mod.schnitte[erster + static_cast<std::size_t>(o)];
+                sch.bahnen.push_back(static_cast<int>(id));
+                sch.anzahl.push_back(mod.groesse[id] * h / sGroesse[static_cast<std::size_t>(o)]);
+            }
+        }
+    }
     return mod;
 }
 
@@ -172,6 +199,13 @@ std::optional<IlpErgebnis> ilpSuchen(const Aufgabe& a, const Gruppe& g, int seku
             lp << " c" << o << ":";
             summe(lp, zeilen[static_cast<std::size_t>(o)], false);
             lp << " >= 1\n";
+        }
+        for (std::size_t i = 0; i < modell->schnitte.size(); ++i) {
+            const auto& sch = modell->schnitte[i];
+            lp << " s" << i << ":";
+            for (std::size_t j = 0; j < sch.bahnen.size(); ++j)
+                lp << (j == 0 ? " " : " + ") << sch.anzahl[j] << " x" << sch.bahnen[j] << (j % 12 == 11 ? "\n" : "");
+            lp << " >= " << sch.mindestens << "\n";
         }
         lp << " blocks:";
         summe(lp, alle, true);
@@ -387,6 +421,18 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
         }
         hoechstens(klauseln, naechste, vars, w, K);
     }
+    // The bounds through smaller subsets help propagation, as long as their counters stay small
+    // (free blocks are not counted in them, so they only hold without).
+    long schnittGroesse = 0;
+    for (const auto& sch : mod.schnitte)
+        schnittGroesse += static_cast<long>(sch.bahnen.size()) * sch.mindestens;
+    if (frei == 0 && schnittGroesse <= 4'000'000)
+        for (const auto& sch : mod.schnitte) {
+            std::vector<int> vars;
+            for (int id : sch.bahnen)
+                vars.push_back(id + 1);
+            mindestens(klauseln, naechste, vars, sch.anzahl, sch.mindestens);
+        }
     const std::string basis = verzeichnis + "/sat_" + std::to_string(a.v) + "_" + std::to_string(a.k) + "_" +
                               std::to_string(a.t) + "_" + std::to_string(a.b) + "_" +
                               std::to_string(::getpid());
