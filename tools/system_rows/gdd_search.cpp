@@ -379,11 +379,10 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
     return r;
 }
 
-std::vector<Gruppe> zyklenGruppen(int v, int k, int festMax) {
+std::vector<Gruppe> zyklenGruppen(int v, int k, int festMax, long maxBahnen) {
     std::vector<Gruppe> r;
     const long kMengen = binom.c[v][k];
-    // Orbit models of more than a few hundred thousand k-orbits are out of reach.
-    for (int n = v; n >= 2 && kMengen / n <= 400'000; --n)
+    for (int n = v; n >= 2 && kMengen / n <= maxBahnen; --n)
         for (int c = 1; c * n <= v; ++c)
             for (auto& frei : weitereZyklen(n, v - c * n, 0, festMax)) {
                 const GddPlan plan{n, c, {}, std::move(frei)};

@@ -66,7 +66,7 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
 
 // The cyclic groups of these plans without groups or hole (c main cycles of length n, at most four
 // shorter cycles of one length dividing n, up to festMax fixed points), largest order first, as long
-// as the orbits of k-subsets stay few enough for the exact orbit model.
-std::vector<Gruppe> zyklenGruppen(int v, int k, int festMax = 3);
+// as the orbits of k-subsets stay few enough for the exact orbit model (about maxBahnen).
+std::vector<Gruppe> zyklenGruppen(int v, int k, int festMax = 3, long maxBahnen = 400'000);
 
 } // namespace kb::reihen

@@ -55,6 +55,7 @@ struct Optionen {
     long knoten = 2'000'000; // search nodes of one exact cover
     bool gruppenkatalog = false; // ilp/sat over the catalogue groups instead of the cyclic ones
     int feste = 3; // fixed points of the cyclic groups at most
+    long maxBahnen = 400'000; // k-orbits of an exact model at most (a few hundred thousand fit)
 };
 
 // The groups for bahnen, ilp/sat and --gruppen: the catalogue's (models of at most this many
@@ -73,7 +74,7 @@ std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, con
 // the cyclic groups with cycles of several lengths; otherwise those of ilpGruppen.
 std::vector<Gruppe> exakteGruppen(int v, int k, int t, int b, const Optionen& o) {
     if (o.verfahren == "zyklen" || (o.verfahren == "ueberschuss" && !o.gruppenkatalog))
-        return zyklenGruppen(v, k, o.feste);
+        return zyklenGruppen(v, k, o.feste, o.maxBahnen);
     std::vector<Gruppe> r;
     for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
         r.push_back(std::move(w.gruppe));
@@ -206,8 +207,8 @@ Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
         gesehen.push_back(g.name);
         if (o.gruppe >= 0 && static_cast<int>(gesehen.size()) - 1 != o.gruppe)
             continue;
-        const auto e = sat ? satSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis, o.satFrei)
-                           : ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis);
+        const auto e = sat ? satSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis, o.satFrei, o.maxBahnen)
+                           : ilpSuchen({v, k, t, b}, g, o.sekunden, o.ilpVerzeichnis, o.maxBahnen);
         if (!e)
             continue;
         ++versucht;
@@ -268,7 +269,7 @@ Loesung ueberschussVersuche(int v, int k, int t, int b, const Optionen& o, std::
         std::cerr << "  Gruppe " << i << ": " << alle[i].name << std::endl;
         const std::uint64_t seed = mischen(seedBasis + i);
         const auto e =
-            ueberschussSuchen({v, k, t, b}, alle[i], seed, o.versuche, o.sekunden, o.ilpVerzeichnis);
+            ueberschussSuchen({v, k, t, b}, alle[i], seed, o.versuche, o.sekunden, o.ilpVerzeichnis, o.maxBahnen);
         if (e && !e->reihen.empty() && fehlend(e->reihen, v, t) == 0)
             return {e->reihen, 0, "unter " + alle[i].name + " " + e->bericht + " seed=" + std::to_string(seed)};
         if (e && e->reihen.empty())
@@ -694,7 +695,7 @@ int hilfe() {
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
            "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
            "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N] [--gruppenkatalog]\n"
-           "        [--knoten N] [--feste F]\n"
+           "        [--knoten N] [--feste F] [--max-bahnen N]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
@@ -713,6 +714,7 @@ int hilfe() {
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
            "  --feste F  zyklische Gruppen von zyklen/ueberschuss mit bis zu F festen Punkten (3)\n"
+           "  --max-bahnen N  exakte Modelle mit höchstens etwa N Bahnen von Blöcken (400000)\n"
            "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
            "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te;\n"
            "                    mit --gruppenkatalog unter den Gruppen des Katalogs)\n"
@@ -762,6 +764,8 @@ int main(int argc, char** argv) {
             o.ilpVerzeichnis = argv[++i];
         else if (a == "--gruppen")
             o.gruppenZeigen = true;
+        else if (a == "--max-bahnen" && wert)
+            o.maxBahnen = std::stol(argv[++i]);
         else if (a == "--feste" && wert)
             o.feste = std::stoi(argv[++i]);
         else if (a == "--gruppenkatalog")
