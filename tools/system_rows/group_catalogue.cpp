@@ -213,6 +213,28 @@ void projektiveGruppen(int v, const Feld& f, int fest, std::vector<Kandidat>& r)
     }
 }
 
+// Groups x -> a x + b (a^d = 1) acting alike on c copies of GF(q) (points i*q + x): cyclic groups
+// with a multiplier, the symmetry of many difference-family coverings on several cycles.
+void diagonaleGruppen(int v, const Feld& f, int c, int fest, std::vector<Kandidat>& r) {
+    const int q = f.q;
+    const auto jedeKopie = [&](auto&& g) { return abbildung(v, c * q, [&](int x) { return x / q * q + g(x % q); }); };
+    std::vector<Perm> translation;
+    for (int i = 0; i < f.m; ++i) {
+        const int basis = potenz(f.p, i);
+        translation.push_back(jedeKopie([&](int x) { return f.add(x, basis); }));
+    }
+    for (int d = 2; d <= q - 1; ++d) {
+        if ((q - 1) % d != 0)
+            continue;
+        std::vector<Perm> erz = translation;
+        const int a = f.exp[static_cast<std::size_t>((q - 1) / d)];
+        erz.push_back(jedeKopie([&](int x) { return f.mul(a, x); }));
+        r.push_back({gruppeErzeugen(v, erz,
+                                    text("x ↦ a·x+b auf ", c, " Kopien von GF(", q, "), a^", d, "=1", festText(fest))),
+                     static_cast<long>(q) * d});
+    }
+}
+
 // Z_a x Z_b (a | b, so not cyclic) acting regularly on each of c blocks of a*b points, and
 // Z_a x Z_b on a + b points, each factor turning its own cycle.
 void produktGruppen(int v, int n, int fest, std::vector<Kandidat>& r) {
@@ -321,6 +343,10 @@ std::vector<Gruppe> gruppenKatalog(int v, int maxFest) {
         if (const auto f = feldBauen(n - 1))
             projektiveGruppen(v, *f, fest, alle);
         produktGruppen(v, n, fest, alle);
+        for (int c = 2; c <= n / 3; ++c)
+            if (n % c == 0)
+                if (const auto f = feldBauen(n / c))
+                    diagonaleGruppen(v, *f, c, fest, alle);
     }
     // Subgroups of the affine and projective groups.
     std::set<std::string> profile;

@@ -3,8 +3,9 @@
 // A catalogue of permutation groups for the orbit model, beyond the cyclic ones: the groups under
 // which many covering records were found. Affine groups x -> a x^s + b over GF(q) (a from a
 // subgroup of the units, s from a subgroup of the field automorphisms) and their translation
-// subgroups, the groups PSL, PGL, PSigmaL and PGammaL(2, q) on the projective line, and direct
-// products of two cyclic groups; each also with one or two fixed points.
+// subgroups, the same maps with a multiplier acting alike on several copies of GF(q), the groups
+// PSL, PGL, PSigmaL and PGammaL(2, q) on the projective line, and direct products of two cyclic
+// groups; each also with a few fixed points.
 
 #include "orbit_search.h"
 
