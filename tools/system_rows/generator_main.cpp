@@ -56,6 +56,7 @@ struct Optionen {
     bool gruppenkatalog = false; // ilp/sat over the catalogue groups instead of the cyclic ones
     int feste = 3; // fixed points of the cyclic groups at most
     long maxBahnen = 400'000; // k-orbits of an exact model at most (a few hundred thousand fit)
+    bool cbc = false; // zyklen solved by cbc instead of cadical
 };
 
 // The groups for bahnen, ilp/sat and --gruppen: the catalogue's (models of at most this many
@@ -197,7 +198,7 @@ Loesung bahnenVersuche(int v, int k, int t, int b, const Optionen& o, std::uint6
 Loesung ilpVersuche(int v, int k, int t, int b, const Optionen& o) {
     Loesung beste;
     const std::vector<Gruppe> alle = exakteGruppen(v, k, t, b, o);
-    const bool sat = o.verfahren != "ilp";
+    const bool sat = o.verfahren != "ilp" && !(o.verfahren == "zyklen" && o.cbc);
     std::vector<std::string> gesehen;
     int versucht = 0;
     for (std::size_t i = 0; i < alle.size() && versucht < o.versuche; ++i) {
@@ -695,7 +696,7 @@ int hilfe() {
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
            "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
            "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N] [--gruppenkatalog]\n"
-           "        [--knoten N] [--feste F] [--max-bahnen N]\n"
+           "        [--knoten N] [--feste F] [--max-bahnen N] [--cbc]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
@@ -713,6 +714,7 @@ int hilfe() {
            "  --verfahren gdd  Paarüberdeckung aus gruppenteilbarem Design unter zyklischer Gruppe, die "
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
+           "                    (mit --cbc durch cbc gelöst statt durch cadical)\n"
            "  --feste F  zyklische Gruppen von zyklen/ueberschuss mit bis zu F festen Punkten (3)\n"
            "  --max-bahnen N  exakte Modelle mit höchstens etwa N Bahnen von Blöcken (400000)\n"
            "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
@@ -766,6 +768,8 @@ int main(int argc, char** argv) {
             o.gruppenZeigen = true;
         else if (a == "--max-bahnen" && wert)
             o.maxBahnen = std::stol(argv[++i]);
+        else if (a == "--cbc")
+            o.cbc = true;
         else if (a == "--feste" && wert)
             o.feste = std::stoi(argv[++i]);
         else if (a == "--gruppenkatalog")
