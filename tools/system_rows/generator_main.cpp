@@ -71,10 +71,15 @@ std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, con
     return r;
 }
 
-// The groups of the exact orbit searches: for zyklen, and for ueberschuss without the catalogue,
-// the cyclic groups with cycles of several lengths; otherwise those of ilpGruppen.
+// zyklen, and ueberschuss without the catalogue, search under the cyclic groups with cycles of
+// several lengths.
+bool zyklischeGruppen(const Optionen& o) {
+    return o.verfahren == "zyklen" || (o.verfahren == "ueberschuss" && !o.gruppenkatalog);
+}
+
+// The groups of the exact orbit searches: the cyclic ones or those of ilpGruppen.
 std::vector<Gruppe> exakteGruppen(int v, int k, int t, int b, const Optionen& o) {
-    if (o.verfahren == "zyklen" || (o.verfahren == "ueberschuss" && !o.gruppenkatalog))
+    if (zyklischeGruppen(o))
         return zyklenGruppen(v, k, o.feste, o.maxBahnen);
     std::vector<Gruppe> r;
     for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
@@ -813,7 +818,7 @@ int main(int argc, char** argv) {
     if (o.gruppenZeigen) {
         for (int p : positionen) {
             const kb::TSysteme& s = kb::SystemeKonst[static_cast<std::size_t>(p)];
-            if (o.verfahren == "zyklen" || (o.verfahren == "ueberschuss" && !o.gruppenkatalog)) {
+            if (zyklischeGruppen(o)) {
                 const std::vector<Gruppe> gruppen = exakteGruppen(s.WZ, s.RG, s.GA, s.TR, o);
                 for (std::size_t i = 0; i < gruppen.size(); ++i)
                     std::cout << "Position " << p << " Gruppe " << i << ": " << gruppen[i].name << '\n';

@@ -128,15 +128,26 @@ int potenz(int b, int e) {
     return r;
 }
 
+// The map g on GF(q), applied alike to each of c copies (points i*q + x); c = 1: the first q points.
+Perm aufKopien(int v, int q, int c, const std::function<int(int)>& g) {
+    return abbildung(v, c * q, [&](int x) { return x / q * q + g(x % q); });
+}
+
+// The translations x -> x + p^i that generate the additive group of GF(q), on c copies.
+std::vector<Perm> translationen(int v, const Feld& f, int c) {
+    std::vector<Perm> r;
+    for (int i = 0; i < f.m; ++i) {
+        const int basis = potenz(f.p, i);
+        r.push_back(aufKopien(v, f.q, c, [&](int x) { return f.add(x, basis); }));
+    }
+    return r;
+}
+
 // Groups x -> a x^s + b on GF(q) = the first q points: a^d = 1, s of order e, and for d = e = 1
 // the translation subgroups of order p^j.
 void affineGruppen(int v, const Feld& f, int fest, std::vector<Kandidat>& r) {
     const int q = f.q;
-    std::vector<Perm> translation;
-    for (int i = 0; i < f.m; ++i) {
-        const int basis = potenz(f.p, i);
-        translation.push_back(abbildung(v, q, [&](int x) { return f.add(x, basis); }));
-    }
+    const std::vector<Perm> translation = translationen(v, f, 1);
     for (int j = 1; j < f.m; ++j) {
         const std::vector<Perm> erz(translation.begin(), translation.begin() + j);
         r.push_back(
@@ -217,18 +228,13 @@ void projektiveGruppen(int v, const Feld& f, int fest, std::vector<Kandidat>& r)
 // with a multiplier, the symmetry of many difference-family coverings on several cycles.
 void diagonaleGruppen(int v, const Feld& f, int c, int fest, std::vector<Kandidat>& r) {
     const int q = f.q;
-    const auto jedeKopie = [&](auto&& g) { return abbildung(v, c * q, [&](int x) { return x / q * q + g(x % q); }); };
-    std::vector<Perm> translation;
-    for (int i = 0; i < f.m; ++i) {
-        const int basis = potenz(f.p, i);
-        translation.push_back(jedeKopie([&](int x) { return f.add(x, basis); }));
-    }
+    const std::vector<Perm> translation = translationen(v, f, c);
     for (int d = 2; d <= q - 1; ++d) {
         if ((q - 1) % d != 0)
             continue;
         std::vector<Perm> erz = translation;
         const int a = f.exp[static_cast<std::size_t>((q - 1) / d)];
-        erz.push_back(jedeKopie([&](int x) { return f.mul(a, x); }));
+        erz.push_back(aufKopien(v, q, c, [&](int x) { return f.mul(a, x); }));
         r.push_back({gruppeErzeugen(v, erz,
                                     text("x ↦ a·x+b auf ", c, " Kopien von GF(", q, "), a^", d, "=1", festText(fest))),
                      static_cast<long>(q) * d});

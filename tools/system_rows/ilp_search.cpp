@@ -46,7 +46,9 @@ struct BahnModell {
     std::vector<Schnitt> schnitte;
 };
 
-std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long maxBahnen) {
+// mitSchnitten: also the bounds through smaller subsets (the excess search holds every pair
+// exactly, which implies them).
+std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long maxBahnen, bool mitSchnitten = true) {
     const std::size_t n = g.elemente.size();
     if (static_cast<double>(binom.c[a.v][a.k]) / static_cast<double>(n) > static_cast<double>(maxBahnen))
         return std::nullopt;
@@ -100,7 +102,7 @@ std::optional<BahnModell> modellBauen(const Aufgabe& a, const Gruppe& g, long ma
         for (int o : getroffen)
             mod.zeilen[static_cast<std::size_t>(o)].push_back(id);
     });
-    for (int s = 1; s < a.t; ++s) {
+    for (int s = 1; mitSchnitten && s < a.t; ++s) {
         std::vector<int> sNummer, sGroesse;
         bahnenDurchlaufen(s, sNummer, [&](Maske, int groesse) { sGroesse.push_back(groesse); });
         const std::size_t erster = mod.schnitte.size();
@@ -461,7 +463,7 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
                                              int sekunden, const std::string& verzeichnis, long maxBahnen) {
     if (a.t != 2)
         return std::nullopt;
-    const auto modell = modellBauen(a, g, maxBahnen);
+    const auto modell = modellBauen(a, g, maxBahnen, false);
     if (!modell)
         return std::nullopt;
     const BahnModell& mod = *modell;
