@@ -279,6 +279,133 @@ std::optional<GddErgebnis> transversalUeberdeckung(int v, int k, int b, std::uin
     return beste;
 }
 
+std::optional<GddErgebnis> transversalGeteilt(int v, int k, int b) {
+    if (k != 6)
+        return std::nullopt;
+    for (int n : {7, 8}) {
+        const int d = v - k * n;
+        if (!((n == 8 && (d == 0 || d == -1)) || (n == 7 && d == 1)))
+            continue;
+        const auto f = feldBauen(n);
+        const auto P = [&](int i, int x) { return Maske{1} << (i * n + x); };
+        const auto viele = [&](int i, std::initializer_list<int> xs) {
+            Maske m = 0;
+            for (int x : xs)
+                m |= P(i, x);
+            return m;
+        };
+        const Maske loch = Maske{1} << (k * n); // the hole point when d = 1
+        const Maske alle = (Maske{1} << v) - 1;
+        std::vector<Maske> bloecke;
+        for (int a = 0; a < n; ++a)
+            for (int s = 0; s < n; ++s) {
+                Maske blk = 0;
+                for (int i = 0; i < k; ++i)
+                    blk |= P(i, f->add(a, f->mul(s, i)));
+                bloecke.push_back(blk & alle); // d = -1 drops the last point of the last group
+            }
+        // Two blocks per group overlap in four of its points; the pairs between the other two
+        // and the rest stay open: {4,5} x {6,7} (or x {6, hole}); a group of 7 with one point
+        // removed keeps only the pair 5-6.
+        const auto offen22 = [&](int i) { return viele(i, {4, 5, 6}) | (d == 1 ? loch : P(i, 7)); };
+        for (int i = 0; i < k; ++i) {
+            bloecke.push_back(viele(i, {0, 1, 2, 3, 4, 5}));
+            if (d == -1 && i == k - 1)
+                bloecke.push_back(viele(i, {0, 1, 2, 3, 4, 6}));
+            else
+                bloecke.push_back(viele(i, {0, 1, 2, 3, 6}) | (d == 1 ? loch : P(i, 7)));
+        }
+        std::vector<Maske> extra;
+        if (d == 0) {
+            // Four blocks each close one group and one open pair of the last group; a fifth
+            // closes the fifth group.
+            const int paarA[] = {4, 4, 5, 5}, paarB[] = {6, 7, 6, 7};
+            for (int j = 0; j < 4; ++j)
+                extra.push_back(offen22(j) | P(5, paarA[j]) | P(5, paarB[j]));
+            extra.push_back(offen22(4) | P(5, 0) | P(5, 1));
+        } else if (d == 1) {
+            // The hole with the three open points of one group and an open pair of another:
+            // {e,f} x {g, hole} of four groups and half of two more.
+            const int andere[] = {4, 4, 5, 5}, erster[] = {4, 5, 4, 5};
+            for (int j = 0; j < 4; ++j)
+                extra.push_back(loch | viele(j, {4, 5, 6}) | P(andere[j], erster[j]) | P(andere[j], 6));
+        }
+        if (d != -1) {
+            bloecke.insert(bloecke.end(), extra.begin(), extra.end());
+        } else {
+            // Three blocks close groups 0..2 and hold the last group's pair and one open pair of
+            // groups 3 and 4; the pairs those two keep go into the eight lines shortened by the
+            // removed point (each meets every other group once): a matching of pairs to lines.
+            const int A[] = {4, 4, 5, 5}, B[] = {6, 7, 6, 7};
+            bool fertig = false;
+            for (int w = 0; w < 16 && !fertig; ++w) {
+                std::vector<Maske> versuch = bloecke;
+                versuch.push_back(offen22(0) | viele(5, {5, 6}));
+                versuch.push_back(offen22(1) | P(3, A[w % 4]) | P(3, B[w % 4]));
+                versuch.push_back(offen22(2) | P(4, A[w / 4]) | P(4, B[w / 4]));
+                std::vector<std::pair<int, int>> rest;
+                for (int p = 0; p < v; ++p)
+                    for (int q = p + 1; q < v; ++q) {
+                        const Maske T = (Maske{1} << p) | (Maske{1} << q);
+                        if (std::none_of(versuch.begin(), versuch.end(), [&](Maske m) { return (m & T) == T; }))
+                            rest.emplace_back(p, q);
+                    }
+                std::vector<int> kurz;
+                for (std::size_t l = 0; l < versuch.size(); ++l)
+                    if (std::popcount(versuch[l]) < k)
+                        kurz.push_back(static_cast<int>(l));
+                std::vector<int> zeileVon(rest.size(), -1), paarVon(kurz.size(), -1);
+                const auto passt = [&](std::size_t r, std::size_t z) {
+                    const Maske m = versuch[static_cast<std::size_t>(kurz[z])];
+                    return ((m >> rest[r].first) & 1) != ((m >> rest[r].second) & 1);
+                };
+                std::vector<char> besucht;
+                auto legen = [&](auto&& selbst, std::size_t r) -> bool {
+                    for (std::size_t z = 0; z < kurz.size(); ++z) {
+                        if (!passt(r, z) || besucht[z])
+                            continue;
+                        besucht[z] = 1;
+                        if (paarVon[z] < 0 || selbst(selbst, static_cast<std::size_t>(paarVon[z]))) {
+                            paarVon[z] = static_cast<int>(r);
+                            zeileVon[r] = static_cast<int>(z);
+                            return true;
+                        }
+                    }
+                    return false;
+                };
+                fertig = true;
+                for (std::size_t r = 0; r < rest.size() && fertig; ++r) {
+                    besucht.assign(kurz.size(), 0);
+                    fertig = legen(legen, r);
+                }
+                if (!fertig)
+                    continue;
+                for (std::size_t r = 0; r < rest.size(); ++r)
+                    versuch[static_cast<std::size_t>(kurz[static_cast<std::size_t>(zeileVon[r])])] |=
+                        (Maske{1} << rest[r].first) | (Maske{1} << rest[r].second);
+                bloecke = versuch;
+            }
+            if (!fertig)
+                continue;
+        }
+        // Lines still short take any points.
+        for (Maske& m : bloecke)
+            for (int p = 0; std::popcount(m) < k; ++p)
+                m |= Maske{1} << p;
+        if (static_cast<int>(bloecke.size()) > b)
+            continue;
+        GddErgebnis e;
+        for (Maske m : bloecke)
+            e.reihen.push_back(m << 1);
+        e.bericht = "TD(6," + std::to_string(n) + ") über GF(" + std::to_string(n) + ")" +
+                    (d == 1 ? " und ein Punkt dazu" : d == -1 ? " ohne einen Punkt" : "") +
+                    ", je Gruppe 2 Blöcke, deren offene Paare " + std::to_string(d == 0 ? 5 : d == 1 ? 4 : 3) +
+                    " Blöcke über Gruppen hinweg teilen (" + std::to_string(bloecke.size()) + " Blöcke)";
+        return e;
+    }
+    return std::nullopt;
+}
+
 std::string GddPlan::name() const {
     const auto liste = [](const std::vector<int>& l) {
         std::string z;

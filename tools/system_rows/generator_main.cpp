@@ -241,6 +241,11 @@ Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t
         if (fehlend(td->reihen, v, t) == 0)
             return {td->reihen, 0, td->bericht};
     }
+    if (auto td = transversalGeteilt(v, k, b)) {
+        std::cerr << "  " << td->bericht << std::endl;
+        if (fehlend(td->reihen, v, t) == 0)
+            return {td->reihen, 0, td->bericht};
+    }
     const std::vector<GddPlan> plaene = gddPlaene(v, k, b);
     std::cerr << "  " << plaene.size() << " Pläne" << std::endl;
     for (std::size_t i = 0; i < plaene.size(); ++i) {
