@@ -242,6 +242,24 @@ bool gruppenUeberdecken(int v, int k, const std::vector<std::vector<int>>& grupp
 
 } // namespace
 
+namespace {
+
+// TD(k, q) over GF(q), k <= q: group i holds the points i*q .. i*q + q - 1, and the lines
+// y = a + s*x over k distinct field elements x meet every two groups in exactly one pair.
+std::vector<Maske> transversalLinien(const Feld& f, int k) {
+    std::vector<Maske> linien;
+    for (int a = 0; a < f.q; ++a)
+        for (int s = 0; s < f.q; ++s) {
+            Maske blk = 0;
+            for (int i = 0; i < k; ++i)
+                blk |= Maske{1} << (i * f.q + f.add(a, f.mul(s, i)));
+            linien.push_back(blk);
+        }
+    return linien;
+}
+
+} // namespace
+
 std::optional<GddErgebnis> transversalUeberdeckung(int v, int k, int b, std::uint64_t seed) {
     std::optional<GddErgebnis> beste;
     for (int n = std::max(k, 2); n * k <= v; ++n) {
@@ -249,16 +267,8 @@ std::optional<GddErgebnis> transversalUeberdeckung(int v, int k, int b, std::uin
         if (!f)
             continue;
         const int m = v - k * n;
-        // Group i holds the points i*n .. i*n + n - 1, the hole the points from k*n on; the lines
-        // y = a + s*x over k distinct field elements x meet every two groups in exactly one pair.
-        std::vector<Maske> bloecke;
-        for (int a = 0; a < n; ++a)
-            for (int s = 0; s < n; ++s) {
-                Maske blk = 0;
-                for (int i = 0; i < k; ++i)
-                    blk |= Maske{1} << (i * n + f->add(a, f->mul(s, i)));
-                bloecke.push_back(blk);
-            }
+        // The hole holds the points from k*n on.
+        std::vector<Maske> bloecke = transversalLinien(*f, k);
         std::vector<std::vector<int>> gruppen(static_cast<std::size_t>(k));
         for (int i = 0; i < k; ++i) {
             for (int x = 0; x < n; ++x)
@@ -296,14 +306,9 @@ std::optional<GddErgebnis> transversalGeteilt(int v, int k, int b) {
         };
         const Maske loch = Maske{1} << (k * n); // the hole point when d = 1
         const Maske alle = (Maske{1} << v) - 1;
-        std::vector<Maske> bloecke;
-        for (int a = 0; a < n; ++a)
-            for (int s = 0; s < n; ++s) {
-                Maske blk = 0;
-                for (int i = 0; i < k; ++i)
-                    blk |= P(i, f->add(a, f->mul(s, i)));
-                bloecke.push_back(blk & alle); // d = -1 drops the last point of the last group
-            }
+        std::vector<Maske> bloecke = transversalLinien(*f, k);
+        for (Maske& m : bloecke)
+            m &= alle; // d = -1 drops the last point of the last group
         // Two blocks per group overlap in four of its points; the pairs between the other two
         // and the rest stay open: {4,5} x {6,7} (or x {6, hole}); a group of 7 with one point
         // removed keeps only the pair 5-6.
