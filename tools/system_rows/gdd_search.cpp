@@ -240,10 +240,6 @@ bool gruppenUeberdecken(int v, int k, const std::vector<std::vector<int>>& grupp
     return true;
 }
 
-} // namespace
-
-namespace {
-
 // TD(k, q) over GF(q), k <= q: group i holds the points i*q .. i*q + q - 1, and the lines
 // y = a + s*x over k distinct field elements x meet every two groups in exactly one pair.
 std::vector<Maske> transversalLinien(const Feld& f, int k) {
@@ -310,44 +306,40 @@ std::optional<GddErgebnis> transversalGeteilt(int v, int k, int b) {
         for (Maske& m : bloecke)
             m &= alle; // d = -1 drops the last point of the last group
         // Two blocks per group overlap in four of its points; the pairs between the other two
-        // and the rest stay open: {4,5} x {6,7} (or x {6, hole}); a group of 7 with one point
-        // removed keeps only the pair 5-6.
-        const auto offen22 = [&](int i) { return viele(i, {4, 5, 6}) | (d == 1 ? loch : P(i, 7)); };
+        // and the rest stay open: {4,5} x {6,7} (or x {6, hole}), the pairs offenA[j]-offenB[j];
+        // a group of 7 with one point removed keeps only the pair 5-6.
+        const auto siebter = [&](int i) { return d == 1 ? loch : P(i, 7); };
+        const int offenA[] = {4, 4, 5, 5}, offenB[] = {6, 7, 6, 7};
+        const auto offenePunkte = [&](int i) { return viele(i, {4, 5, 6}) | siebter(i); };
+        const auto offenesPaar = [&](int i, int j) { return P(i, offenA[j]) | P(i, offenB[j]); }; // without the hole
         for (int i = 0; i < k; ++i) {
             bloecke.push_back(viele(i, {0, 1, 2, 3, 4, 5}));
             if (d == -1 && i == k - 1)
                 bloecke.push_back(viele(i, {0, 1, 2, 3, 4, 6}));
             else
-                bloecke.push_back(viele(i, {0, 1, 2, 3, 6}) | (d == 1 ? loch : P(i, 7)));
+                bloecke.push_back(viele(i, {0, 1, 2, 3, 6}) | siebter(i));
         }
-        std::vector<Maske> extra;
         if (d == 0) {
             // Four blocks each close one group and one open pair of the last group; a fifth
             // closes the fifth group.
-            const int paarA[] = {4, 4, 5, 5}, paarB[] = {6, 7, 6, 7};
             for (int j = 0; j < 4; ++j)
-                extra.push_back(offen22(j) | P(5, paarA[j]) | P(5, paarB[j]));
-            extra.push_back(offen22(4) | P(5, 0) | P(5, 1));
+                bloecke.push_back(offenePunkte(j) | offenesPaar(5, j));
+            bloecke.push_back(offenePunkte(4) | P(5, 0) | P(5, 1));
         } else if (d == 1) {
             // The hole with the three open points of one group and an open pair of another:
             // {e,f} x {g, hole} of four groups and half of two more.
-            const int andere[] = {4, 4, 5, 5}, erster[] = {4, 5, 4, 5};
             for (int j = 0; j < 4; ++j)
-                extra.push_back(loch | viele(j, {4, 5, 6}) | P(andere[j], erster[j]) | P(andere[j], 6));
-        }
-        if (d != -1) {
-            bloecke.insert(bloecke.end(), extra.begin(), extra.end());
+                bloecke.push_back(loch | viele(j, {4, 5, 6}) | P(4 + j / 2, 4 + j % 2) | P(4 + j / 2, 6));
         } else {
             // Three blocks close groups 0..2 and hold the last group's pair and one open pair of
             // groups 3 and 4; the pairs those two keep go into the eight lines shortened by the
             // removed point (each meets every other group once): a matching of pairs to lines.
-            const int A[] = {4, 4, 5, 5}, B[] = {6, 7, 6, 7};
             bool fertig = false;
             for (int w = 0; w < 16 && !fertig; ++w) {
                 std::vector<Maske> versuch = bloecke;
-                versuch.push_back(offen22(0) | viele(5, {5, 6}));
-                versuch.push_back(offen22(1) | P(3, A[w % 4]) | P(3, B[w % 4]));
-                versuch.push_back(offen22(2) | P(4, A[w / 4]) | P(4, B[w / 4]));
+                versuch.push_back(offenePunkte(0) | viele(5, {5, 6}));
+                versuch.push_back(offenePunkte(1) | offenesPaar(3, w % 4));
+                versuch.push_back(offenePunkte(2) | offenesPaar(4, w / 4));
                 std::vector<std::pair<int, int>> rest;
                 for (int p = 0; p < v; ++p)
                     for (int q = p + 1; q < v; ++q) {

@@ -236,12 +236,9 @@ Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t
     Loesung beste;
     if (t != 2)
         return beste;
-    if (auto td = transversalUeberdeckung(v, k, b, seedBasis)) {
-        std::cerr << "  " << td->bericht << std::endl;
-        if (fehlend(td->reihen, v, t) == 0)
-            return {td->reihen, 0, td->bericht};
-    }
-    if (auto td = transversalGeteilt(v, k, b)) {
+    for (const auto& td : {transversalUeberdeckung(v, k, b, seedBasis), transversalGeteilt(v, k, b)}) {
+        if (!td)
+            continue;
         std::cerr << "  " << td->bericht << std::endl;
         if (fehlend(td->reihen, v, t) == 0)
             return {td->reihen, 0, td->bericht};
