@@ -65,7 +65,7 @@ constexpr long katalogMaxBahnen = 60'000;
 constexpr int katalogMaxFest = 3; // AΓL(1,16) with 2 fixed points gave C(18,6,4)
 std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, const Optionen& o) {
     if (!o.gruppenkatalog)
-        return gruppenFuer(v, k, t, b, maxFrei);
+        return gruppenFuer(v, k, t, b, maxFrei, o.feste);
     std::vector<GruppenWahl> r = katalogFuer(v, k, t, b, katalogMaxBahnen, katalogMaxFest);
     std::erase_if(r, [&](const GruppenWahl& g) { return g.frei > maxFrei; });
     return r;
@@ -722,7 +722,7 @@ int hilfe() {
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
            "                    (mit --cbc durch cbc gelöst statt durch cadical)\n"
-           "  --feste F  zyklische Gruppen von zyklen/ueberschuss mit bis zu F festen Punkten (3)\n"
+           "  --feste F  zyklische Gruppen von bahnen/zyklen/ueberschuss mit bis zu F festen Punkten (3)\n"
            "  --max-bahnen N  exakte Modelle mit höchstens etwa N Bahnen von Blöcken (400000)\n"
            "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
            "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te;\n"

@@ -82,9 +82,9 @@ long bahnenAnzahl(const Gruppe& g, int t) {
 
 } // namespace
 
-std::vector<GruppenWahl> gruppenFuer(int v, int k, int t, int b, int maxFrei) {
+std::vector<GruppenWahl> gruppenFuer(int v, int k, int t, int b, int maxFrei, int maxFest) {
     std::vector<GruppenWahl> r;
-    for (int fest = 0; fest <= 3; ++fest)
+    for (int fest = 0; fest <= maxFest; ++fest)
         for (int m = 3; m <= v - fest; ++m) {
             if ((v - fest) % m != 0)
                 continue;

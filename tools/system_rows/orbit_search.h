@@ -29,7 +29,7 @@ Gruppe gruppeErzeugen(int v, const std::vector<std::vector<std::uint8_t>>& erzeu
 // (a unit mod m; mu = 1 for none), the last fest points fixed.
 Gruppe zyklischMitMultiplikator(int v, int m, int fest, int mu);
 
-// Candidate groups for C(v, k, t) with b blocks: cyclic groups with up to three fixed points and
+// Candidate groups for C(v, k, t) with b blocks: cyclic groups with up to maxFest fixed points and
 // their extensions by multipliers, each with as many full orbits as fit and at most maxFrei free
 // blocks, and enough blocks for the orbits of t-subsets; fewest free blocks first.
 struct GruppenWahl {
@@ -37,7 +37,7 @@ struct GruppenWahl {
     int bahnen = 0; // full orbits of base blocks
     int frei = 0;   // free blocks
 };
-std::vector<GruppenWahl> gruppenFuer(int v, int k, int t, int b, int maxFrei);
+std::vector<GruppenWahl> gruppenFuer(int v, int k, int t, int b, int maxFrei, int maxFest);
 
 // Annealing at the constant temperature p.startTemperatur over such designs. The start may give
 // base blocks (first) and free blocks (after them); missing ones are drawn at random. Returns all
