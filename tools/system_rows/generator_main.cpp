@@ -27,6 +27,7 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -551,6 +552,37 @@ std::vector<Maske> bloeckeReduzieren(std::vector<Maske> bloecke, int v, int t, i
     return bloecke;
 }
 
+// Two points added at once: a covering C(v - 2, k, t) and the points v - 1, v in every block of
+// a covering C(v - 2, k - 2, t - 1), which holds every t-subset with one or both new points.
+// Each part is an algebraic design or rows of the data file whose guarantee holds.
+std::optional<Loesung> zweiPunkteDazu(int v, int k, int t, int b, const std::vector<Eintrag>& bestand) {
+    if (t < 3 || k - 2 < t - 1 || v - 2 <= k)
+        return std::nullopt;
+    const auto bekannt = [&](int w, int r, int g, int hoechstens) -> std::optional<Konstruktion> {
+        const std::string name = "C(" + std::to_string(w) + "," + std::to_string(r) + "," + std::to_string(g) + ")";
+        if (auto a = algebraischeKonstruktion(w, r, g, hoechstens))
+            return Konstruktion{a->reihen, name + " = " + std::to_string(a->reihen.size()) + " aus " + a->name};
+        for (const Eintrag& e : bestand)
+            if (e.WZ == w && e.RG == r && e.GA == g && e.luecken == 0 && e.TR <= hoechstens)
+                return Konstruktion{e.reihen, name + " = " + std::to_string(e.TR) + " aus Position " +
+                                                  std::to_string(e.position)};
+        return std::nullopt;
+    };
+    const auto alt = bekannt(v - 2, k, t, b);
+    if (!alt)
+        return std::nullopt;
+    const auto neu = bekannt(v - 2, k - 2, t - 1, b - static_cast<int>(alt->reihen.size()));
+    if (!neu)
+        return std::nullopt;
+    Loesung l{alt->reihen, 0,
+              alt->name + ", die Punkte " + std::to_string(v - 1) + " und " + std::to_string(v) +
+                  " in jedem Block von " + neu->name};
+    const Maske beide = (Maske{1} << (v - 1)) | (Maske{1} << v);
+    for (Maske m : neu->reihen)
+        l.reihen.push_back(m | beide);
+    return l;
+}
+
 // The best rows the generator can make for C(v, k, t) with b blocks.
 Loesung loesen(int v, int k, int t, int b, const std::vector<Maske>& start, const Optionen& o,
                std::uint64_t seedBasis) {
@@ -858,6 +890,10 @@ int main(int argc, char** argv) {
         } else if (s.GA == 0) {
             l = {verteilteReihen(s.WZ, s.RG, s.TR, {}, seedBasis), 0,
                  "gleichmäßig verteilt seed=" + std::to_string(seedBasis)};
+        } else if (auto z = algebraischeKonstruktion(s.WZ, s.RG, s.GA, s.TR)
+                                ? std::nullopt
+                                : zweiPunkteDazu(s.WZ, s.RG, s.GA, s.TR, bestand)) {
+            l = *z;
         } else {
             l = loesen(s.WZ, s.RG, s.GA, s.TR, o.weiter ? alt.reihen : std::vector<Maske>{}, o, seedBasis);
         }
