@@ -554,9 +554,10 @@ std::vector<Maske> bloeckeReduzieren(std::vector<Maske> bloecke, int v, int t, i
 
 // Two points added at once: a covering C(v - 2, k, t) and the points v - 1, v in every block of
 // a covering C(v - 2, k - 2, t - 1), which holds every t-subset with one or both new points.
-// Each part is an algebraic design or rows of the data file whose guarantee holds.
+// Each part is an algebraic design or rows of the data file whose guarantee holds. An algebraic
+// design on all v points comes first (loesen takes it), so such positions keep their rows.
 std::optional<Loesung> zweiPunkteDazu(int v, int k, int t, int b, const std::vector<Eintrag>& bestand) {
-    if (t < 3 || k - 2 < t - 1 || v - 2 <= k)
+    if (t < 3 || k - 2 < t - 1 || v - 2 <= k || algebraischeKonstruktion(v, k, t, b))
         return std::nullopt;
     const auto bekannt = [&](int w, int r, int g, int hoechstens) -> std::optional<Konstruktion> {
         const std::string name = "C(" + std::to_string(w) + "," + std::to_string(r) + "," + std::to_string(g) + ")";
@@ -890,9 +891,7 @@ int main(int argc, char** argv) {
         } else if (s.GA == 0) {
             l = {verteilteReihen(s.WZ, s.RG, s.TR, {}, seedBasis), 0,
                  "gleichmäßig verteilt seed=" + std::to_string(seedBasis)};
-        } else if (auto z = algebraischeKonstruktion(s.WZ, s.RG, s.GA, s.TR)
-                                ? std::nullopt
-                                : zweiPunkteDazu(s.WZ, s.RG, s.GA, s.TR, bestand)) {
+        } else if (auto z = zweiPunkteDazu(s.WZ, s.RG, s.GA, s.TR, bestand)) {
             l = *z;
         } else {
             l = loesen(s.WZ, s.RG, s.GA, s.TR, o.weiter ? alt.reihen : std::vector<Maske>{}, o, seedBasis);
