@@ -554,10 +554,9 @@ std::vector<Maske> bloeckeReduzieren(std::vector<Maske> bloecke, int v, int t, i
 
 // Two points added at once: a covering C(v - 2, k, t) and the points v - 1, v in every block of
 // a covering C(v - 2, k - 2, t - 1), which holds every t-subset with one or both new points.
-// Each part is an algebraic design or rows of the data file whose guarantee holds. An algebraic
-// design on all v points comes first (loesen takes it), so such positions keep their rows.
+// Each part is an algebraic design or rows of the data file whose guarantee holds.
 std::optional<Loesung> zweiPunkteDazu(int v, int k, int t, int b, const std::vector<Eintrag>& bestand) {
-    if (t < 3 || k - 2 < t - 1 || v - 2 <= k || algebraischeKonstruktion(v, k, t, b))
+    if (t < 3 || k - 2 < t - 1 || v - 2 <= k)
         return std::nullopt;
     const auto bekannt = [&](int w, int r, int g, int hoechstens) -> std::optional<Konstruktion> {
         const std::string name = "C(" + std::to_string(w) + "," + std::to_string(r) + "," + std::to_string(g) + ")";
@@ -585,8 +584,8 @@ std::optional<Loesung> zweiPunkteDazu(int v, int k, int t, int b, const std::vec
 }
 
 // The best rows the generator can make for C(v, k, t) with b blocks.
-Loesung loesen(int v, int k, int t, int b, const std::vector<Maske>& start, const Optionen& o,
-               std::uint64_t seedBasis) {
+Loesung loesen(int v, int k, int t, int b, const std::vector<Maske>& start, const std::vector<Eintrag>& bestand,
+               const Optionen& o, std::uint64_t seedBasis) {
     if (auto a = algebraischeKonstruktion(v, k, t, b))
         return {a->reihen, 0, a->name};
     // Points removed from an algebraic design on up to three more points.
@@ -602,7 +601,7 @@ Loesung loesen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
             if (!a)
                 continue;
             const int rest = b - static_cast<int>(a->reihen.size());
-            Loesung teil = loesen(v - 1, k - 1, t - 1, rest, {}, o, seedBasis ^ 0xabcdefull);
+            Loesung teil = loesen(v - 1, k - 1, t - 1, rest, {}, bestand, o, seedBasis ^ 0xabcdefull);
             if (teil.luecken != 0)
                 break;
             Loesung l{a->reihen, 0,
@@ -612,6 +611,8 @@ Loesung loesen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
             return l;
         }
     }
+    if (auto z = zweiPunkteDazu(v, k, t, b, bestand))
+        return *z;
     // Without given rows the search may start from a larger algebraic design cut down to size.
     if (start.empty()) {
         for (int v2 = v + 1; v2 <= v + 2 && v2 < 64; ++v2)
@@ -891,10 +892,9 @@ int main(int argc, char** argv) {
         } else if (s.GA == 0) {
             l = {verteilteReihen(s.WZ, s.RG, s.TR, {}, seedBasis), 0,
                  "gleichmäßig verteilt seed=" + std::to_string(seedBasis)};
-        } else if (auto z = zweiPunkteDazu(s.WZ, s.RG, s.GA, s.TR, bestand)) {
-            l = *z;
         } else {
-            l = loesen(s.WZ, s.RG, s.GA, s.TR, o.weiter ? alt.reihen : std::vector<Maske>{}, o, seedBasis);
+            l = loesen(s.WZ, s.RG, s.GA, s.TR, o.weiter ? alt.reihen : std::vector<Maske>{}, bestand, o,
+                       seedBasis);
         }
         Eintrag e{p,    s.RG, s.WZ,       s.GA,
                   s.TR, 0,    l.herkunft, normalisieren(s.WZ, s.RG, s.TR, l.reihen, seedBasis)};
