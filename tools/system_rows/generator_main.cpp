@@ -58,17 +58,19 @@ struct Optionen {
     int feste = 3; // fixed points of the cyclic groups at most
     long maxBahnen = 400'000; // k-orbits of an exact model at most (a few hundred thousand fit)
     bool cbc = false; // zyklen solved by cbc instead of cadical
+    std::string gruppenMit; // only groups whose name contains this text
 };
 
 // The groups for bahnen, ilp/sat and --gruppen: the catalogue's (models of at most this many
 // k-orbits, at most maxFrei blocks beside the full orbits) or the cyclic ones.
 constexpr long katalogMaxBahnen = 60'000;
-constexpr int katalogMaxFest = 3; // AΓL(1,16) with 2 fixed points gave C(18,6,4)
 std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, const Optionen& o) {
     if (!o.gruppenkatalog)
         return gruppenFuer(v, k, t, b, maxFrei, o.feste);
-    std::vector<GruppenWahl> r = katalogFuer(v, k, t, b, katalogMaxBahnen, katalogMaxFest);
-    std::erase_if(r, [&](const GruppenWahl& g) { return g.frei > maxFrei; });
+    std::vector<GruppenWahl> r = katalogFuer(v, k, t, b, katalogMaxBahnen, o.feste);
+    std::erase_if(r, [&](const GruppenWahl& g) {
+        return g.frei > maxFrei || g.gruppe.name.find(o.gruppenMit) == std::string::npos;
+    });
     return r;
 }
 
@@ -80,8 +82,11 @@ bool zyklischeGruppen(const Optionen& o) {
 
 // The groups of the exact orbit searches: the cyclic ones or those of ilpGruppen.
 std::vector<Gruppe> exakteGruppen(int v, int k, int t, int b, const Optionen& o) {
-    if (zyklischeGruppen(o))
-        return zyklenGruppen(v, k, o.feste, o.maxBahnen);
+    if (zyklischeGruppen(o)) {
+        std::vector<Gruppe> r = zyklenGruppen(v, k, o.feste, o.maxBahnen);
+        std::erase_if(r, [&](const Gruppe& g) { return g.name.find(o.gruppenMit) == std::string::npos; });
+        return r;
+    }
     std::vector<Gruppe> r;
     for (GruppenWahl& w : ilpGruppen(v, k, t, b, b, o))
         r.push_back(std::move(w.gruppe));
@@ -737,7 +742,7 @@ int hilfe() {
            "        [--seed S] [--zuege N] [--versuche A] [--verfahren beide|gluehen|gewichtet|symmetrisch]\n"
            "        [--weiter] [--neu] [--gruppe I] [--maxfrei F] [--temperatur T] [--gruppen]\n"
            "        [--sekunden S] [--ilp-verzeichnis D] [--sat-frei F] [--lns-bloecke N] [--gruppenkatalog]\n"
-           "        [--knoten N] [--feste F] [--max-bahnen N] [--cbc]\n"
+           "        [--knoten N] [--feste F] [--max-bahnen N] [--cbc] [--gruppen-mit T]\n"
            "  --weiter  die gespeicherten Reihen als Start der ersten Suche nehmen\n"
            "  --neu     auch Positionen neu bilden, deren Garantie schon erfüllt ist\n"
            "  --verfahren symmetrisch  Suche unter zyklischer Symmetrie, danach freies Ausglühen\n"
@@ -749,14 +754,15 @@ int hilfe() {
            "  --verfahren sat  dieselbe Suche mit cadical; --sat-frei F erlaubt F Blöcke außerhalb der "
            "Bahnen\n"
            "  --gruppenkatalog  ilp/sat (und --gruppen) mit den Gruppen des Katalogs: AGL/AΓL(1,q) und\n"
-           "                    Untergruppen, PSL/PGL/PΓL(2,q), Z_a×Z_b, je mit bis zu 3 festen Punkten\n"
+           "                    Untergruppen, PSL/PGL/PΓL(2,q), Z_a×Z_b, je mit bis zu F festen Punkten\n"
            "  --verfahren ergaenzen  algebraische Designs ohne einige Punkte, durch SAT ergänzt\n"
            "  --verfahren lns  N gespeicherte Blöcke (mit --weiter) durch SAT ersetzen\n"
            "  --verfahren gdd  Paarüberdeckung aus gruppenteilbarem Design unter zyklischer Gruppe, die "
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
            "                    (mit --cbc durch cbc gelöst statt durch cadical)\n"
-           "  --feste F  zyklische Gruppen von bahnen/zyklen/ueberschuss mit bis zu F festen Punkten (3)\n"
+           "  --gruppen-mit T  nur Gruppen, deren Name T enthält\n"
+           "  --feste F  Gruppen von bahnen/zyklen/ueberschuss und des Katalogs mit bis zu F festen Punkten (3)\n"
            "  --max-bahnen N  exakte Modelle mit höchstens etwa N Bahnen von Blöcken (400000)\n"
            "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
            "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te;\n"
@@ -813,6 +819,8 @@ int main(int argc, char** argv) {
             o.cbc = true;
         else if (a == "--feste" && wert)
             o.feste = std::stoi(argv[++i]);
+        else if (a == "--gruppen-mit" && wert)
+            o.gruppenMit = argv[++i];
         else if (a == "--gruppenkatalog")
             o.gruppenkatalog = true;
         else

@@ -269,6 +269,122 @@ void produktGruppen(int v, int n, int fest, std::vector<Kandidat>& r) {
     }
 }
 
+// Linear maps that generate GL(n, q) on coordinate vectors: the first coordinate times a primitive
+// element, the first plus the second, the cyclic shift and the swap of the first two; with
+// semilinear also the Frobenius map on every coordinate (then GammaL).
+std::vector<std::function<void(std::vector<int>&)>> linearErzeuger(const Feld& f, int n, bool semilinear) {
+    std::vector<std::function<void(std::vector<int>&)>> r;
+    if (f.q > 2)
+        r.emplace_back([&f](std::vector<int>& c) { c[0] = f.mul(f.exp[1], c[0]); });
+    r.emplace_back([&f](std::vector<int>& c) { c[0] = f.add(c[0], c[1]); });
+    r.emplace_back([](std::vector<int>& c) { std::rotate(c.begin(), c.begin() + 1, c.end()); });
+    if (n > 2)
+        r.emplace_back([](std::vector<int>& c) { std::swap(c[0], c[1]); });
+    if (semilinear)
+        r.emplace_back([&f](std::vector<int>& c) {
+            for (int& x : c)
+                x = f.frobenius(x, 1);
+        });
+    return r;
+}
+
+std::vector<int> koordinaten(int x, int q, int n) {
+    std::vector<int> c(static_cast<std::size_t>(n));
+    for (int& ci : c) {
+        ci = x % q;
+        x /= q;
+    }
+    return c;
+}
+
+int nummer(const std::vector<int>& c, int q) {
+    int x = 0;
+    for (auto i = c.size(); i-- > 0;)
+        x = x * q + c[i];
+    return x;
+}
+
+long glOrdnung(int q, int n) {
+    long r = 1, qn = potenz(q, n);
+    for (long qi = 1; qi < qn; qi *= q)
+        r *= qn - qi;
+    return r;
+}
+
+// A large geometric group by its generators: too large to list as a candidate itself (then only
+// subgroups are drawn from it), or listed whole.
+struct GrosseGruppe {
+    std::vector<Perm> erzeuger;
+    std::string name;
+    long ordnung = 0;
+};
+
+// AGL(n, q) and AGammaL(n, q) on the q^n points of the affine space (n >= 2) with the
+// translations, and PGL, PGammaL(n, q) on the points of the projective space of dimension n - 1
+// (n >= 3): the groups of the geometries on which many designs live.
+std::vector<GrosseGruppe> geometrischeGruppen(int v, int fest) {
+    std::vector<GrosseGruppe> r;
+    const int punkte = v - fest;
+    for (int q = 2; q <= punkte; ++q) {
+        const auto f = feldBauen(q);
+        if (!f)
+            continue;
+        for (int n = 2; potenz(q, n) <= punkte; ++n) {
+            if (potenz(q, n) != punkte || potenz(q, n) < 8)
+                continue;
+            for (const bool semi : {false, true}) {
+                if (semi && f->m == 1)
+                    continue;
+                std::vector<Perm> erz;
+                for (const auto& a : linearErzeuger(*f, n, semi))
+                    erz.push_back(abbildung(v, punkte, [&](int x) {
+                        std::vector<int> c = koordinaten(x, q, n);
+                        a(c);
+                        return nummer(c, q);
+                    }));
+                erz.push_back(abbildung(v, punkte, [&](int x) {
+                    std::vector<int> c = koordinaten(x, q, n);
+                    c[0] = f->add(c[0], 1);
+                    return nummer(c, q);
+                }));
+                r.push_back({std::move(erz), text(semi ? "AΓL(" : "AGL(", n, ",", q, ")", festText(fest)),
+                             potenz(q, n) * glOrdnung(q, n) * (semi ? f->m : 1)});
+            }
+        }
+        for (int n = 3; (potenz(q, n) - 1) / (q - 1) <= punkte; ++n) {
+            if ((potenz(q, n) - 1) / (q - 1) != punkte)
+                continue;
+            // The points: vectors whose first nonzero coordinate is 1.
+            std::map<std::vector<int>, int> index;
+            for (int x = 1; x < potenz(q, n); ++x) {
+                const std::vector<int> c = koordinaten(x, q, n);
+                if (*std::find_if(c.begin(), c.end(), [](int ci) { return ci != 0; }) == 1)
+                    index.emplace(c, static_cast<int>(index.size()));
+            }
+            std::vector<std::vector<int>> punkt(index.size());
+            for (const auto& [c, i] : index)
+                punkt[static_cast<std::size_t>(i)] = c;
+            for (const bool semi : {false, true}) {
+                if (semi && f->m == 1)
+                    continue;
+                std::vector<Perm> erz;
+                for (const auto& a : linearErzeuger(*f, n, semi))
+                    erz.push_back(abbildung(v, punkte, [&](int x) {
+                        std::vector<int> c = punkt[static_cast<std::size_t>(x)];
+                        a(c);
+                        const int s = f->inv(*std::find_if(c.begin(), c.end(), [](int ci) { return ci != 0; }));
+                        for (int& ci : c)
+                            ci = f->mul(s, ci);
+                        return index.at(c);
+                    }));
+                r.push_back({std::move(erz), text(semi ? "PΓL(" : "PGL(", n, ",", q, ")", festText(fest)),
+                             glOrdnung(q, n) / (q - 1) * (semi ? f->m : 1)});
+            }
+        }
+    }
+    return r;
+}
+
 // The cycle type of every element, as a sorted list: equal for conjugate groups, so subgroups
 // found twice (up to conjugacy, mostly) are kept once.
 std::string zyklenProfil(const Gruppe& g) {
@@ -336,6 +452,40 @@ void untergruppen(const Gruppe& g, std::vector<Kandidat>& r, std::set<std::strin
     }
 }
 
+// Subgroups of a geometric group drawn by random words in its generators: one or two elements,
+// each raised to a random power (which favours the smaller subgroups), closures of at most
+// hoechstens elements.
+void geometrischeUntergruppen(const GrosseGruppe& g, int v, std::vector<Kandidat>& r,
+                              std::set<std::string>& profile) {
+    constexpr std::size_t hoechstens = 4000;
+    Zufall zufall(0x9e0e0000u + static_cast<std::uint64_t>(g.ordnung) * 131u + static_cast<std::uint64_t>(v));
+    const auto element = [&] {
+        Perm p(static_cast<std::size_t>(v));
+        std::iota(p.begin(), p.end(), std::uint8_t{0});
+        for (int schritt = 0; schritt < 60; ++schritt) {
+            const Perm& e = g.erzeuger[zufall.unter(static_cast<std::uint32_t>(g.erzeuger.size()))];
+            for (auto& x : p)
+                x = e[x];
+        }
+        Perm potenz = p;
+        for (int j = static_cast<int>(zufall.unter(4)); j > 0; --j)
+            for (std::size_t x = 0; x < potenz.size(); ++x)
+                potenz[x] = p[potenz[x]];
+        return potenz;
+    };
+    for (int versuch = 0; versuch < 600; ++versuch) {
+        std::vector<Perm> erz{element()};
+        if (versuch % 3 != 0)
+            erz.push_back(element());
+        Gruppe h = gruppeErzeugen(v, erz, "", hoechstens);
+        if (h.elemente.size() > hoechstens || h.elemente.size() < 2 || !profile.insert(zyklenProfil(h)).second)
+            continue;
+        const long ordnung = static_cast<long>(h.elemente.size());
+        h.name = text("Untergruppe der Ordnung ", ordnung, " von ", g.name, " (Punktbahnen ", punktBahnen(h), ")");
+        r.push_back({std::move(h), ordnung});
+    }
+}
+
 } // namespace
 
 std::vector<Gruppe> gruppenKatalog(int v, int maxFest) {
@@ -366,6 +516,18 @@ std::vector<Gruppe> gruppenKatalog(int v, int maxFest) {
             name.starts_with("PGL") || name.starts_with("PΓL"))
             untergruppen(g, alle, profile);
     }
+    // The groups of the higher-dimensional geometries: whole when small enough to list, and their
+    // subgroups by random words.
+    constexpr long ganzBis = 200'000;
+    for (int fest = 0; fest <= maxFest; ++fest)
+        for (const GrosseGruppe& g : geometrischeGruppen(v, fest)) {
+            if (g.ordnung <= ganzBis) {
+                Gruppe ganz = gruppeErzeugen(v, g.erzeuger, g.name);
+                profile.insert(zyklenProfil(ganz));
+                alle.push_back({std::move(ganz), g.ordnung});
+            }
+            geometrischeUntergruppen(g, v, alle, profile);
+        }
     std::vector<Gruppe> r;
     std::set<std::string> gesehen; // the sorted elements, as one string
 

@@ -12,7 +12,8 @@
 
 namespace kb::reihen {
 
-Gruppe gruppeErzeugen(int v, const std::vector<std::vector<std::uint8_t>>& erzeuger, std::string name) {
+Gruppe gruppeErzeugen(int v, const std::vector<std::vector<std::uint8_t>>& erzeuger, std::string name,
+                      std::size_t hoechstens) {
     Gruppe g;
     g.v = v;
     g.name = std::move(name);
@@ -21,7 +22,7 @@ Gruppe gruppeErzeugen(int v, const std::vector<std::vector<std::uint8_t>>& erzeu
     std::iota(eins.begin(), eins.end(), std::uint8_t{0});
     std::set<std::vector<std::uint8_t>> bekannt{eins};
     g.elemente.push_back(eins);
-    for (std::size_t i = 0; i < g.elemente.size(); ++i)
+    for (std::size_t i = 0; i < g.elemente.size() && g.elemente.size() <= hoechstens; ++i)
         for (const auto& e : erzeuger) {
             std::vector<std::uint8_t> p(static_cast<std::size_t>(v));
             for (int x = 0; x < v; ++x)

@@ -22,8 +22,10 @@ struct Gruppe {
     std::string name;
 };
 
-// The closure of the generators (each a permutation of 0..v-1).
-Gruppe gruppeErzeugen(int v, const std::vector<std::vector<std::uint8_t>>& erzeuger, std::string name);
+// The closure of the generators (each a permutation of 0..v-1). Past hoechstens elements it stops
+// early with more than that many: a group too large for the caller, not the whole closure.
+Gruppe gruppeErzeugen(int v, const std::vector<std::vector<std::uint8_t>>& erzeuger, std::string name,
+                      std::size_t hoechstens = SIZE_MAX);
 
 // Z_m acting on c = (v - fest) / m cycles of m points each, each cycle also multiplied by mu
 // (a unit mod m; mu = 1 for none), the last fest points fixed.
