@@ -4,8 +4,9 @@
 // which many covering records were found. Affine groups x -> a x^s + b over GF(q) (a from a
 // subgroup of the units, s from a subgroup of the field automorphisms) and their translation
 // subgroups, the same maps with a multiplier acting alike on several copies of GF(q), the groups
-// PSL, PGL, PSigmaL and PGammaL(2, q) on the projective line, and direct products of two cyclic
-// groups; each also with a few fixed points.
+// PSL, PGL, PSigmaL and PGammaL(2, q) on the projective line, direct products of two cyclic
+// groups, the affine and projective groups of the higher geometries (AGL(n, q), PGL(n, q), with
+// field automorphisms) and subgroups drawn from the large ones; each also with a few fixed points.
 
 #include "orbit_search.h"
 
