@@ -269,11 +269,13 @@ void produktGruppen(int v, int n, int fest, std::vector<Kandidat>& r) {
     }
 }
 
+using Linear = std::function<void(std::vector<int>&)>;
+
 // Linear maps that generate GL(n, q) on coordinate vectors: the first coordinate times a primitive
 // element, the first plus the second, the cyclic shift and the swap of the first two; with
 // semilinear also the Frobenius map on every coordinate (then GammaL).
-std::vector<std::function<void(std::vector<int>&)>> linearErzeuger(const Feld& f, int n, bool semilinear) {
-    std::vector<std::function<void(std::vector<int>&)>> r;
+std::vector<Linear> linearErzeuger(const Feld& f, int n, bool semilinear) {
+    std::vector<Linear> r;
     if (f.q > 2)
         r.emplace_back([&f](std::vector<int>& c) { c[0] = f.mul(f.exp[1], c[0]); });
     r.emplace_back([&f](std::vector<int>& c) { c[0] = f.add(c[0], c[1]); });
@@ -319,6 +321,23 @@ struct GrosseGruppe {
     long ordnung = 0;
 };
 
+// (P)GL(n, q) and, for q not prime, (P)GammaL(n, q) on the points, where bild(x, a) is the point x
+// under the linear map a; weitere are further generators (the translations of the affine group).
+void lineareGruppen(int v, int punkte, const Feld& f, int n, const std::function<int(int, const Linear&)>& bild,
+                    const std::vector<Perm>& weitere, const std::string& stamm, long ordnung, int fest,
+                    std::vector<GrosseGruppe>& r) {
+    for (const bool semi : {false, true}) {
+        if (semi && f.m == 1)
+            continue;
+        std::vector<Perm> erz;
+        for (const Linear& a : linearErzeuger(f, n, semi))
+            erz.push_back(abbildung(v, punkte, [&](int x) { return bild(x, a); }));
+        erz.insert(erz.end(), weitere.begin(), weitere.end());
+        r.push_back({std::move(erz), text(stamm[0], semi ? "ΓL(" : "GL(", n, ",", f.q, ")", festText(fest)),
+                     ordnung * (semi ? f.m : 1)});
+    }
+}
+
 // AGL(n, q) and AGammaL(n, q) on the q^n points of the affine space (n >= 2) with the
 // translations, and PGL, PGammaL(n, q) on the points of the projective space of dimension n - 1
 // (n >= 3): the groups of the geometries on which many designs live.
@@ -330,56 +349,47 @@ std::vector<GrosseGruppe> geometrischeGruppen(int v, int fest) {
         if (!f)
             continue;
         for (int n = 2; potenz(q, n) <= punkte; ++n) {
-            if (potenz(q, n) != punkte || potenz(q, n) < 8)
+            if (potenz(q, n) != punkte || punkte < 8)
                 continue;
-            for (const bool semi : {false, true}) {
-                if (semi && f->m == 1)
-                    continue;
-                std::vector<Perm> erz;
-                for (const auto& a : linearErzeuger(*f, n, semi))
-                    erz.push_back(abbildung(v, punkte, [&](int x) {
-                        std::vector<int> c = koordinaten(x, q, n);
-                        a(c);
-                        return nummer(c, q);
-                    }));
-                erz.push_back(abbildung(v, punkte, [&](int x) {
+            const Perm translation = abbildung(v, punkte, [&](int x) {
+                std::vector<int> c = koordinaten(x, q, n);
+                c[0] = f->add(c[0], 1);
+                return nummer(c, q);
+            });
+            lineareGruppen(
+                v, punkte, *f, n,
+                [&](int x, const Linear& a) {
                     std::vector<int> c = koordinaten(x, q, n);
-                    c[0] = f->add(c[0], 1);
+                    a(c);
                     return nummer(c, q);
-                }));
-                r.push_back({std::move(erz), text(semi ? "AΓL(" : "AGL(", n, ",", q, ")", festText(fest)),
-                             potenz(q, n) * glOrdnung(q, n) * (semi ? f->m : 1)});
-            }
+                },
+                {translation}, "A", punkte * glOrdnung(q, n), fest, r);
         }
         for (int n = 3; (potenz(q, n) - 1) / (q - 1) <= punkte; ++n) {
             if ((potenz(q, n) - 1) / (q - 1) != punkte)
                 continue;
             // The points: vectors whose first nonzero coordinate is 1.
+            const auto ersteNichtNull = [](const std::vector<int>& c) {
+                return *std::find_if(c.begin(), c.end(), [](int ci) { return ci != 0; });
+            };
             std::map<std::vector<int>, int> index;
-            for (int x = 1; x < potenz(q, n); ++x) {
-                const std::vector<int> c = koordinaten(x, q, n);
-                if (*std::find_if(c.begin(), c.end(), [](int ci) { return ci != 0; }) == 1)
-                    index.emplace(c, static_cast<int>(index.size()));
-            }
+            for (int x = 1; x < potenz(q, n); ++x)
+                if (std::vector<int> c = koordinaten(x, q, n); ersteNichtNull(c) == 1)
+                    index.emplace(std::move(c), static_cast<int>(index.size()));
             std::vector<std::vector<int>> punkt(index.size());
             for (const auto& [c, i] : index)
                 punkt[static_cast<std::size_t>(i)] = c;
-            for (const bool semi : {false, true}) {
-                if (semi && f->m == 1)
-                    continue;
-                std::vector<Perm> erz;
-                for (const auto& a : linearErzeuger(*f, n, semi))
-                    erz.push_back(abbildung(v, punkte, [&](int x) {
-                        std::vector<int> c = punkt[static_cast<std::size_t>(x)];
-                        a(c);
-                        const int s = f->inv(*std::find_if(c.begin(), c.end(), [](int ci) { return ci != 0; }));
-                        for (int& ci : c)
-                            ci = f->mul(s, ci);
-                        return index.at(c);
-                    }));
-                r.push_back({std::move(erz), text(semi ? "PΓL(" : "PGL(", n, ",", q, ")", festText(fest)),
-                             glOrdnung(q, n) / (q - 1) * (semi ? f->m : 1)});
-            }
+            lineareGruppen(
+                v, punkte, *f, n,
+                [&](int x, const Linear& a) {
+                    std::vector<int> c = punkt[static_cast<std::size_t>(x)];
+                    a(c);
+                    const int s = f->inv(ersteNichtNull(c));
+                    for (int& ci : c)
+                        ci = f->mul(s, ci);
+                    return index.at(c);
+                },
+                {}, "P", glOrdnung(q, n) / (q - 1), fest, r);
         }
     }
     return r;
