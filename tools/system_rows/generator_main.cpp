@@ -64,13 +64,12 @@ struct Optionen {
 // The groups for bahnen, ilp/sat and --gruppen: the catalogue's (models of at most this many
 // k-orbits, at most maxFrei blocks beside the full orbits) or the cyclic ones.
 constexpr long katalogMaxBahnen = 60'000;
+bool abgewaehlt(const Gruppe& g, const Optionen& o) { return g.name.find(o.gruppenMit) == std::string::npos; }
+
 std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, const Optionen& o) {
-    if (!o.gruppenkatalog)
-        return gruppenFuer(v, k, t, b, maxFrei, o.feste);
-    std::vector<GruppenWahl> r = katalogFuer(v, k, t, b, katalogMaxBahnen, o.feste);
-    std::erase_if(r, [&](const GruppenWahl& g) {
-        return g.frei > maxFrei || g.gruppe.name.find(o.gruppenMit) == std::string::npos;
-    });
+    std::vector<GruppenWahl> r = o.gruppenkatalog ? katalogFuer(v, k, t, b, katalogMaxBahnen, o.feste)
+                                                  : gruppenFuer(v, k, t, b, maxFrei, o.feste);
+    std::erase_if(r, [&](const GruppenWahl& g) { return g.frei > maxFrei || abgewaehlt(g.gruppe, o); });
     return r;
 }
 
@@ -84,7 +83,7 @@ bool zyklischeGruppen(const Optionen& o) {
 std::vector<Gruppe> exakteGruppen(int v, int k, int t, int b, const Optionen& o) {
     if (zyklischeGruppen(o)) {
         std::vector<Gruppe> r = zyklenGruppen(v, k, o.feste, o.maxBahnen);
-        std::erase_if(r, [&](const Gruppe& g) { return g.name.find(o.gruppenMit) == std::string::npos; });
+        std::erase_if(r, [&](const Gruppe& g) { return abgewaehlt(g, o); });
         return r;
     }
     std::vector<Gruppe> r;
