@@ -76,7 +76,8 @@ std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, con
 // zyklen, and ueberschuss without the catalogue, search under the cyclic groups with cycles of
 // several lengths.
 bool zyklischeGruppen(const Optionen& o) {
-    return o.verfahren == "zyklen" || (o.verfahren == "ueberschuss" && !o.gruppenkatalog);
+    return o.verfahren == "zyklen" ||
+           ((o.verfahren == "ueberschuss" || o.verfahren == "tiefe") && !o.gruppenkatalog);
 }
 
 // The groups of the exact orbit searches: the cyclic ones or those of ilpGruppen.
@@ -291,6 +292,24 @@ Loesung ueberschussVersuche(int v, int k, int t, int b, const Optionen& o, std::
     return beste;
 }
 
+// Pair coverings under each cyclic (or catalogue) group by a depth-first search over block orbits.
+Loesung tiefeVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    Loesung beste;
+    if (t != 2)
+        return beste;
+    const std::vector<Gruppe> alle = exakteGruppen(v, k, t, b, o);
+    for (std::size_t i = 0; i < alle.size(); ++i) {
+        if (o.gruppe >= 0 && static_cast<int>(i) != o.gruppe)
+            continue;
+        const std::uint64_t seed = mischen(seedBasis + i);
+        const auto e = tiefensucheSuchen({v, k, t, b}, alle[i], seed, o.knoten, o.maxBahnen);
+        std::cerr << "  Gruppe " << i << ": " << alle[i].name << ": " << (e ? e->bericht : "zu groß") << std::endl;
+        if (e && !e->reihen.empty() && fehlend(e->reihen, v, t) == 0 && static_cast<int>(e->reihen.size()) <= b)
+            return {e->reihen, 0, "unter " + alle[i].name + " " + e->bericht + " seed=" + std::to_string(seed)};
+    }
+    return beste;
+}
+
 // Relabels the points of blocks on 1..v2 without the points in weg onto 1..v; blocks through a
 // removed point are dropped.
 std::vector<Maske> ohnePunkte(const std::vector<Maske>& bloecke, int v2, Maske weg) {
@@ -482,6 +501,8 @@ Loesung suchen(int v, int k, int t, int b, const std::vector<Maske>& start, cons
         return gddVersuche(v, k, t, b, o, seedBasis);
     if (o.verfahren == "ueberschuss")
         return ueberschussVersuche(v, k, t, b, o, seedBasis);
+    if (o.verfahren == "tiefe")
+        return tiefeVersuche(v, k, t, b, o, seedBasis);
     if (o.verfahren == "lns")
         return lnsVersuche(v, k, t, b, start, o, seedBasis);
     int gluehVersuch = 0;
@@ -766,6 +787,8 @@ int hilfe() {
            "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
            "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te;\n"
            "                    mit --gruppenkatalog unter den Gruppen des Katalogs)\n"
+           "  --verfahren tiefe  unter denselben Gruppen Tiefensuche über Blockbahnen, Überschuss je\n"
+           "                    Punktbahn beschränkt (je Teilung höchstens --knoten N Suchknoten)\n"
            "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt "
            "überdeckt\n";
     return 2;
@@ -829,7 +852,8 @@ int main(int argc, char** argv) {
         (o.verfahren != "beide" && o.verfahren != "gluehen" && o.verfahren != "gewichtet" &&
          o.verfahren != "symmetrisch" && o.verfahren != "bahnen" && o.verfahren != "ilp" &&
          o.verfahren != "sat" && o.verfahren != "ergaenzen" && o.verfahren != "lns" && o.verfahren != "gdd" &&
-         o.verfahren != "zyklen" && o.verfahren != "struktur" && o.verfahren != "ueberschuss"))
+         o.verfahren != "zyklen" && o.verfahren != "struktur" && o.verfahren != "ueberschuss" &&
+         o.verfahren != "tiefe"))
         return hilfe();
     {
         // The solvers write their files there; a missing folder would fail every run quietly.

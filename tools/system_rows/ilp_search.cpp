@@ -459,18 +459,21 @@ std::optional<IlpErgebnis> satSuchen(const Aufgabe& a, const Gruppe& g, int seku
     return e;
 }
 
-std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, int versuche,
-                                             int sekunden, const std::string& verzeichnis, long maxBahnen) {
-    if (a.t != 2)
-        return std::nullopt;
-    const auto modell = modellBauen(a, g, maxBahnen, false);
-    if (!modell)
-        return std::nullopt;
-    const BahnModell& mod = *modell;
-    if (!blockzahlErreichbar(a, mod, 0))
-        return unerreichbar(mod);
+namespace {
+
+// The pair orbits of a model: the point orbits at their ends, how many pairs of the orbit each
+// point there lies in, and how often each block orbit holds each pair of the pair orbits it meets.
+struct PaarBahnen {
+    std::vector<int> punktBahnGroesse, paarBahnGroesse;
+    std::vector<std::array<int, 2>> enden, anteil;
+    std::vector<std::vector<std::pair<int, int>>> deckungen;
+};
+
+PaarBahnen paarBahnenBauen(const Aufgabe& a, const Gruppe& g, const BahnModell& mod) {
+    PaarBahnen pb;
     // Orbits of the points.
-    std::vector<int> punktBahn(static_cast<std::size_t>(a.v), -1), punktBahnGroesse;
+    std::vector<int> punktBahn(static_cast<std::size_t>(a.v), -1);
+    std::vector<int>& punktBahnGroesse = pb.punktBahnGroesse;
     const auto& erzeuger = g.erzeuger.empty() ? g.elemente : g.erzeuger;
     for (int p = 0; p < a.v; ++p) {
         if (punktBahn[static_cast<std::size_t>(p)] >= 0)
@@ -490,10 +493,14 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
     }
     // Each pair orbit runs between two point orbits; every point of either lies in anteil pairs of it.
     const std::size_t P = static_cast<std::size_t>(mod.tBahnen);
-    std::vector<int> paarBahnGroesse(P, 0);
+    std::vector<int>& paarBahnGroesse = pb.paarBahnGroesse;
+    paarBahnGroesse.assign(P, 0);
     for (int o : mod.tBahn)
         ++paarBahnGroesse[static_cast<std::size_t>(o)];
-    std::vector<std::array<int, 2>> enden(P), anteil(P);
+    auto& enden = pb.enden;
+    auto& anteil = pb.anteil;
+    enden.resize(P);
+    anteil.resize(P);
     {
         Maske m = 3;
         for (std::size_t r = 0; r < mod.tBahn.size(); ++r, m = naechsteMaske(m)) {
@@ -507,7 +514,8 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
         }
     }
     // How often each block orbit holds each pair of the pair orbits it meets.
-    std::vector<std::vector<std::pair<int, int>>> deckungen(mod.vertreter.size());
+    auto& deckungen = pb.deckungen;
+    deckungen.resize(mod.vertreter.size());
     for (std::size_t z = 0; z < mod.vertreter.size(); ++z) {
         std::map<int, int> treffer;
         teilmengenRaenge(mod.vertreter[z], 2, [&](int r) { ++treffer[mod.tBahn[static_cast<std::size_t>(r)]]; });
@@ -515,6 +523,27 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
             deckungen[z].push_back(
                 {bahn, mod.groesse[z] * anzahl / paarBahnGroesse[static_cast<std::size_t>(bahn)]});
     }
+    return pb;
+}
+
+} // namespace
+
+std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, int versuche,
+                                             int sekunden, const std::string& verzeichnis, long maxBahnen) {
+    if (a.t != 2)
+        return std::nullopt;
+    const auto modell = modellBauen(a, g, maxBahnen, false);
+    if (!modell)
+        return std::nullopt;
+    const BahnModell& mod = *modell;
+    if (!blockzahlErreichbar(a, mod, 0))
+        return unerreichbar(mod);
+    const PaarBahnen pb = paarBahnenBauen(a, g, mod);
+    const auto& punktBahnGroesse = pb.punktBahnGroesse;
+    const auto& enden = pb.enden;
+    const auto& anteil = pb.anteil;
+    const auto& deckungen = pb.deckungen;
+    const std::size_t P = pb.enden.size();
     // A pair orbit can only be held a multiple of the gcd of what the block orbits through it give
     // (a full orbit of a cyclic group holds a pair at distance n/2 twice).
     std::vector<int> teilt(P, 0);
@@ -653,6 +682,197 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
         return r;
     }
     return std::nullopt;
+}
+
+namespace {
+
+// Depth-first search over block orbits for a pair covering: the pair orbit with the fewest
+// usable block orbits left is branched on first; a block orbit is usable while the blocks stay
+// within the count and no point orbit holds more pairs twice than its bound allows.
+class Tiefensuche {
+public:
+    Tiefensuche(const BahnModell& mod, const PaarBahnen& pb, std::vector<int> schranke, int bloecke,
+                std::uint64_t seed, long knotenGrenze)
+        : m_mod(mod), m_pb(pb), m_schranke(std::move(schranke)), m_bloeckeFrei(bloecke),
+          m_gehalten(pb.enden.size(), 0), m_ueber(pb.punktBahnGroesse.size(), 0), m_zufall(seed),
+          m_grenze(knotenGrenze) {}
+
+    // The chosen block orbits, or nothing when the bounds rule the group out (erschoepft()) or
+    // the node budget ran out.
+    std::optional<std::vector<int>> suchen() {
+        std::vector<int> offen;
+        for (std::size_t z = 0; z < m_pb.deckungen.size(); ++z)
+            if (passt(static_cast<int>(z)))
+                offen.push_back(static_cast<int>(z));
+        if (schritt(offen))
+            return m_gewaehlt;
+        return std::nullopt;
+    }
+    bool erschoepft() const { return m_knoten <= m_grenze; }
+    long knoten() const { return m_knoten; }
+
+private:
+    // Excess a block orbit adds at each point orbit it touches (into m_delta, which it clears).
+    void ueberschuss(int z, int richtung) {
+        for (const auto& [bahn, mal] : m_pb.deckungen[static_cast<std::size_t>(z)]) {
+            const int vor = m_gehalten[static_cast<std::size_t>(bahn)];
+            const int nach = vor + richtung * mal;
+            const int mehr = std::max(0, std::max(vor, nach) - 1) - std::max(0, std::min(vor, nach) - 1);
+            if (mehr == 0)
+                continue;
+            const auto [oa, oc] = m_pb.enden[static_cast<std::size_t>(bahn)];
+            const auto [da, dc] = m_pb.anteil[static_cast<std::size_t>(bahn)];
+            m_delta.push_back({oa, mehr * da});
+            if (oc != oa)
+                m_delta.push_back({oc, mehr * dc});
+        }
+    }
+    bool passt(int z) {
+        if (m_mod.groesse[static_cast<std::size_t>(z)] > m_bloeckeFrei)
+            return false;
+        m_delta.clear();
+        ueberschuss(z, +1);
+        for (const auto& [o, d] : m_delta)
+            m_ueber[static_cast<std::size_t>(o)] += d;
+        bool gut = true;
+        for (const auto& [o, d] : m_delta)
+            gut = gut && m_ueber[static_cast<std::size_t>(o)] <= m_schranke[static_cast<std::size_t>(o)];
+        for (const auto& [o, d] : m_delta)
+            m_ueber[static_cast<std::size_t>(o)] -= d;
+        return gut;
+    }
+    void nehmen(int z, int richtung) {
+        m_delta.clear();
+        ueberschuss(z, richtung);
+        for (const auto& [o, d] : m_delta)
+            m_ueber[static_cast<std::size_t>(o)] += richtung * d;
+        for (const auto& [bahn, mal] : m_pb.deckungen[static_cast<std::size_t>(z)])
+            m_gehalten[static_cast<std::size_t>(bahn)] += richtung * mal;
+        m_bloeckeFrei -= richtung * m_mod.groesse[static_cast<std::size_t>(z)];
+    }
+    bool schritt(const std::vector<int>& offen) {
+        if (++m_knoten > m_grenze)
+            return false;
+        std::vector<int> anzahl(m_gehalten.size(), 0);
+        for (int z : offen)
+            for (const auto& [bahn, mal] : m_pb.deckungen[static_cast<std::size_t>(z)])
+                if (m_gehalten[static_cast<std::size_t>(bahn)] == 0)
+                    ++anzahl[static_cast<std::size_t>(bahn)];
+        int beste = -1;
+        for (std::size_t p = 0; p < m_gehalten.size(); ++p)
+            if (m_gehalten[p] == 0 && (beste < 0 || anzahl[p] < anzahl[static_cast<std::size_t>(beste)]))
+                beste = static_cast<int>(p);
+        if (beste < 0)
+            return true;
+        if (anzahl[static_cast<std::size_t>(beste)] == 0)
+            return false;
+        std::vector<int> wahl;
+        for (int z : offen)
+            for (const auto& [bahn, mal] : m_pb.deckungen[static_cast<std::size_t>(z)])
+                if (bahn == beste) {
+                    wahl.push_back(z);
+                    break;
+                }
+        for (std::size_t i = wahl.size(); i > 1; --i)
+            std::swap(wahl[i - 1], wahl[m_zufall.unter(static_cast<std::uint32_t>(i))]);
+        // Each branch leaves out the orbits tried before it, so no set of orbits is met twice.
+        std::vector<char> verbraucht(m_pb.deckungen.size(), 0);
+        for (int z : wahl) {
+            nehmen(z, +1);
+            std::vector<int> weiter;
+            weiter.reserve(offen.size());
+            for (int y : offen)
+                if (y != z && !verbraucht[static_cast<std::size_t>(y)] && passt(y))
+                    weiter.push_back(y);
+            m_gewaehlt.push_back(z);
+            if (schritt(weiter))
+                return true;
+            m_gewaehlt.pop_back();
+            nehmen(z, -1);
+            verbraucht[static_cast<std::size_t>(z)] = 1;
+            if (m_knoten > m_grenze)
+                return false;
+        }
+        return false;
+    }
+
+    const BahnModell& m_mod;
+    const PaarBahnen& m_pb;
+    std::vector<int> m_schranke;
+    int m_bloeckeFrei;
+    std::vector<int> m_gehalten, m_ueber;
+    std::vector<std::pair<int, int>> m_delta;
+    std::vector<int> m_gewaehlt;
+    Zufall m_zufall;
+    long m_grenze, m_knoten = 0;
+};
+
+} // namespace
+
+std::optional<IlpErgebnis> tiefensucheSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, long knoten,
+                                             long maxBahnen) {
+    if (a.t != 2)
+        return std::nullopt;
+    const auto t0 = std::chrono::steady_clock::now();
+    const auto modell = modellBauen(a, g, maxBahnen, false);
+    if (!modell)
+        return std::nullopt;
+    const BahnModell& mod = *modell;
+    if (!blockzahlErreichbar(a, mod, 0))
+        return unerreichbar(mod);
+    const PaarBahnen pb = paarBahnenBauen(a, g, mod);
+    const auto& groesse = pb.punktBahnGroesse;
+    const std::size_t O = groesse.size();
+    // Every point lies in at least r0 blocks; the b blocks leave D incidences beyond that, which
+    // the point orbits share in whole orbits. A point in r0 + e blocks holds (r0 + e)(k - 1) - (v - 1)
+    // pairs more than once. Each way of sharing out D (as far as it goes) bounds the excess per orbit.
+    const int r0 = (a.v + a.k - 3) / (a.k - 1);
+    const int D = a.b * a.k - a.v * r0;
+    std::vector<std::vector<int>> teilungen;
+    std::vector<int> extra(O, 0);
+    const auto teilen = [&](auto&& selbst, std::size_t o, int rest) -> void {
+        if (teilungen.size() >= 2000)
+            return;
+        if (o == O) {
+            // Only shares that leave no orbit room for one more incidence each.
+            if (std::none_of(groesse.begin(), groesse.end(), [&](int s) { return s <= rest; }))
+                teilungen.push_back(extra);
+            return;
+        }
+        for (int e = rest / groesse[o]; e >= 0; --e) {
+            extra[o] = e;
+            selbst(selbst, o + 1, rest - e * groesse[o]);
+        }
+        extra[o] = 0;
+    };
+    teilen(teilen, 0, D);
+    long gesamt = 0;
+    int widerlegt = 0;
+    for (std::size_t i = 0; i < teilungen.size(); ++i) {
+        std::vector<int> schranke(O);
+        for (std::size_t o = 0; o < O; ++o)
+            schranke[o] = (r0 + teilungen[i][o]) * (a.k - 1) - (a.v - 1);
+        Tiefensuche suche(mod, pb, schranke, a.b, seed + i, knoten);
+        const auto gewaehlt = suche.suchen();
+        gesamt += suche.knoten();
+        if (gewaehlt) {
+            IlpErgebnis e{bahnenEntwickeln(g, mod, *gewaehlt), ""};
+            std::ostringstream bericht;
+            bericht << "Tiefensuche mit Überschussschranken je Punktbahn (Teilung " << i + 1 << " von "
+                    << teilungen.size() << "): " << mod.vertreter.size() << " Blockbahnen, " << mod.tBahnen
+                    << " Paarbahnen, " << gesamt << " Knoten, "
+                    << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
+            e.bericht = bericht.str();
+            return e;
+        }
+        widerlegt += suche.erschoepft();
+    }
+    IlpErgebnis e;
+    std::ostringstream bericht;
+    bericht << teilungen.size() << " Teilungen, " << widerlegt << " ganz durchsucht ohne Überdeckung, " << gesamt
+            << " Knoten, " << std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() << " s";
+    e.bericht = bericht.str();
+    return e;
 }
 
 std::optional<IlpErgebnis> satErgaenzen(const Aufgabe& a, const std::vector<Maske>& fest, int sekunden,
