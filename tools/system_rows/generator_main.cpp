@@ -302,7 +302,7 @@ Loesung tiefeVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64
         if (o.gruppe >= 0 && static_cast<int>(i) != o.gruppe)
             continue;
         const std::uint64_t seed = mischen(seedBasis + i);
-        const auto e = tiefensucheSuchen({v, k, t, b}, alle[i], seed, o.knoten, o.maxBahnen);
+        const auto e = tiefensucheSuchen({v, k, t, b}, alle[i], seed, o.knoten, o.sekunden, o.maxBahnen);
         std::cerr << "  Gruppe " << i << ": " << alle[i].name << ": " << (e ? e->bericht : "zu groß") << std::endl;
         if (e && !e->reihen.empty() && fehlend(e->reihen, v, t) == 0 && static_cast<int>(e->reihen.size()) <= b)
             return {e->reihen, 0, "unter " + alle[i].name + " " + e->bericht + " seed=" + std::to_string(seed)};
@@ -788,7 +788,8 @@ int hilfe() {
            "                    gelosten Überschuss (--versuche je Gruppe, --gruppe I nur die I-te;\n"
            "                    mit --gruppenkatalog unter den Gruppen des Katalogs)\n"
            "  --verfahren tiefe  unter denselben Gruppen Tiefensuche über Blockbahnen, Überschuss je\n"
-           "                    Punktbahn beschränkt (je Teilung höchstens --knoten N Suchknoten)\n"
+           "                    Punktbahn beschränkt (je Teilung höchstens --knoten N Suchknoten,\n"
+           "                    je Gruppe höchstens --sekunden S)\n"
            "  --verfahren struktur  C(v,4,2), v = 7, 10 mod 12: erzwungene Struktur fest, Rest exakt "
            "überdeckt\n";
     return 2;

@@ -692,10 +692,10 @@ namespace {
 class Tiefensuche {
 public:
     Tiefensuche(const BahnModell& mod, const PaarBahnen& pb, std::vector<int> schranke, int bloecke,
-                std::uint64_t seed, long knotenGrenze)
+                std::uint64_t seed, long knotenGrenze, std::chrono::steady_clock::time_point ende)
         : m_mod(mod), m_pb(pb), m_schranke(std::move(schranke)), m_bloeckeFrei(bloecke),
           m_gehalten(pb.enden.size(), 0), m_ueber(pb.punktBahnGroesse.size(), 0), m_zufall(seed),
-          m_grenze(knotenGrenze) {}
+          m_grenze(knotenGrenze), m_ende(ende) {}
 
     // The chosen block orbits, or nothing when the bounds rule the group out (erschoepft()) or
     // the node budget ran out.
@@ -751,7 +751,10 @@ private:
         m_bloeckeFrei -= richtung * m_mod.groesse[static_cast<std::size_t>(z)];
     }
     bool schritt(const std::vector<int>& offen) {
-        if (++m_knoten > m_grenze)
+        // Out of time counts as out of nodes: the share is not searched through.
+        if (++m_knoten % 256 == 0 && std::chrono::steady_clock::now() > m_ende)
+            m_knoten = m_grenze;
+        if (m_knoten > m_grenze)
             return false;
         std::vector<int> anzahl(m_gehalten.size(), 0);
         for (int z : offen)
@@ -805,15 +808,17 @@ private:
     std::vector<int> m_gewaehlt;
     Zufall m_zufall;
     long m_grenze, m_knoten = 0;
+    std::chrono::steady_clock::time_point m_ende;
 };
 
 } // namespace
 
 std::optional<IlpErgebnis> tiefensucheSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, long knoten,
-                                             long maxBahnen) {
+                                             int sekunden, long maxBahnen) {
     if (a.t != 2)
         return std::nullopt;
     const auto t0 = std::chrono::steady_clock::now();
+    const auto ende = t0 + std::chrono::seconds(sekunden);
     const auto modell = modellBauen(a, g, maxBahnen, false);
     if (!modell)
         return std::nullopt;
@@ -852,7 +857,9 @@ std::optional<IlpErgebnis> tiefensucheSuchen(const Aufgabe& a, const Gruppe& g, 
         std::vector<int> schranke(O);
         for (std::size_t o = 0; o < O; ++o)
             schranke[o] = (r0 + teilungen[i][o]) * (a.k - 1) - (a.v - 1);
-        Tiefensuche suche(mod, pb, schranke, a.b, seed + i, knoten);
+        if (std::chrono::steady_clock::now() > ende)
+            break;
+        Tiefensuche suche(mod, pb, schranke, a.b, seed + i, knoten, ende);
         const auto gewaehlt = suche.suchen();
         gesamt += suche.knoten();
         if (gewaehlt) {

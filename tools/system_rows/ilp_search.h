@@ -42,10 +42,10 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
 // Pair coverings under the group by a depth-first search over block orbits (no solver): every
 // pair orbit held at least once, the blocks at most b, and the pairs held more than once at each
 // point bounded by the degrees the block count leaves (each way of sharing them over the point
-// orbits in turn). At most knoten search nodes per share; the report says how many shares were
-// searched through without a covering, which refutes the group for them.
+// orbits in turn). At most knoten search nodes per share and sekunden for the group; the report
+// says how many shares were searched through without a covering, which refutes the group for them.
 std::optional<IlpErgebnis> tiefensucheSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, long knoten,
-                                             long maxBahnen = 400'000);
+                                             int sekunden, long maxBahnen = 400'000);
 
 // Clauses that allow at most K units among the literals vars[i] of weight w[i] (a sequential
 // counter; naechste is the last variable in use and grows by the counter's variables).
