@@ -271,8 +271,9 @@ Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t
     return beste;
 }
 
-// Pair coverings held exactly once but for a drawn excess, under each cyclic (or catalogue) group.
-Loesung ueberschussVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+// A pair covering search under each cyclic (or catalogue) group in turn, until one covers.
+template <typename Suche>
+Loesung paarSucheJeGruppe(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis, Suche suche) {
     Loesung beste;
     if (t != 2)
         return beste;
@@ -282,32 +283,26 @@ Loesung ueberschussVersuche(int v, int k, int t, int b, const Optionen& o, std::
             continue;
         std::cerr << "  Gruppe " << i << ": " << alle[i].name << std::endl;
         const std::uint64_t seed = mischen(seedBasis + i);
-        const auto e =
-            ueberschussSuchen({v, k, t, b}, alle[i], seed, o.versuche, o.sekunden, o.ilpVerzeichnis, o.maxBahnen);
-        if (e && !e->reihen.empty() && fehlend(e->reihen, v, t) == 0)
+        const std::optional<IlpErgebnis> e = suche(alle[i], seed);
+        if (e && !e->reihen.empty() && fehlend(e->reihen, v, t) == 0 && static_cast<int>(e->reihen.size()) <= b)
             return {e->reihen, 0, "unter " + alle[i].name + " " + e->bericht + " seed=" + std::to_string(seed)};
-        if (e && e->reihen.empty())
-            std::cerr << "    " << e->bericht << std::endl;
+        std::cerr << "    " << (e ? e->bericht : std::string("ohne Ergebnis")) << std::endl;
     }
     return beste;
 }
 
-// Pair coverings under each cyclic (or catalogue) group by a depth-first search over block orbits.
+// Pair coverings held exactly once but for a drawn excess.
+Loesung ueberschussVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
+    return paarSucheJeGruppe(v, k, t, b, o, seedBasis, [&](const Gruppe& g, std::uint64_t seed) {
+        return ueberschussSuchen({v, k, t, b}, g, seed, o.versuche, o.sekunden, o.ilpVerzeichnis, o.maxBahnen);
+    });
+}
+
+// Pair coverings by a depth-first search over block orbits.
 Loesung tiefeVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t seedBasis) {
-    Loesung beste;
-    if (t != 2)
-        return beste;
-    const std::vector<Gruppe> alle = exakteGruppen(v, k, t, b, o);
-    for (std::size_t i = 0; i < alle.size(); ++i) {
-        if (o.gruppe >= 0 && static_cast<int>(i) != o.gruppe)
-            continue;
-        const std::uint64_t seed = mischen(seedBasis + i);
-        const auto e = tiefensucheSuchen({v, k, t, b}, alle[i], seed, o.knoten, o.sekunden, o.maxBahnen);
-        std::cerr << "  Gruppe " << i << ": " << alle[i].name << ": " << (e ? e->bericht : "zu groß") << std::endl;
-        if (e && !e->reihen.empty() && fehlend(e->reihen, v, t) == 0 && static_cast<int>(e->reihen.size()) <= b)
-            return {e->reihen, 0, "unter " + alle[i].name + " " + e->bericht + " seed=" + std::to_string(seed)};
-    }
-    return beste;
+    return paarSucheJeGruppe(v, k, t, b, o, seedBasis, [&](const Gruppe& g, std::uint64_t seed) {
+        return tiefensucheSuchen({v, k, t, b}, g, seed, o.knoten, o.sekunden, o.maxBahnen);
+    });
 }
 
 // Relabels the points of blocks on 1..v2 without the points in weg onto 1..v; blocks through a

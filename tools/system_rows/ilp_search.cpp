@@ -526,19 +526,38 @@ PaarBahnen paarBahnenBauen(const Aufgabe& a, const Gruppe& g, const BahnModell& 
     return pb;
 }
 
+struct PaarModell {
+    BahnModell mod;
+    PaarBahnen pb;
+};
+
+// The orbit model of a pair covering with its pair orbits. Nothing when the group is too large to
+// enumerate (frueh stays empty) or no block count within reach (frueh holds that report).
+std::optional<PaarModell> paarModellBauen(const Aufgabe& a, const Gruppe& g, long maxBahnen,
+                                          std::optional<IlpErgebnis>& frueh) {
+    auto modell = modellBauen(a, g, maxBahnen, false);
+    if (!modell)
+        return std::nullopt;
+    if (!blockzahlErreichbar(a, *modell, 0)) {
+        frueh = unerreichbar(*modell);
+        return std::nullopt;
+    }
+    PaarBahnen pb = paarBahnenBauen(a, g, *modell);
+    return PaarModell{std::move(*modell), std::move(pb)};
+}
+
 } // namespace
 
 std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, int versuche,
                                              int sekunden, const std::string& verzeichnis, long maxBahnen) {
     if (a.t != 2)
         return std::nullopt;
-    const auto modell = modellBauen(a, g, maxBahnen, false);
+    std::optional<IlpErgebnis> frueh;
+    const auto modell = paarModellBauen(a, g, maxBahnen, frueh);
     if (!modell)
-        return std::nullopt;
-    const BahnModell& mod = *modell;
-    if (!blockzahlErreichbar(a, mod, 0))
-        return unerreichbar(mod);
-    const PaarBahnen pb = paarBahnenBauen(a, g, mod);
+        return frueh;
+    const BahnModell& mod = modell->mod;
+    const PaarBahnen& pb = modell->pb;
     const auto& punktBahnGroesse = pb.punktBahnGroesse;
     const auto& enden = pb.enden;
     const auto& anteil = pb.anteil;
@@ -819,13 +838,12 @@ std::optional<IlpErgebnis> tiefensucheSuchen(const Aufgabe& a, const Gruppe& g, 
         return std::nullopt;
     const auto t0 = std::chrono::steady_clock::now();
     const auto ende = t0 + std::chrono::seconds(sekunden);
-    const auto modell = modellBauen(a, g, maxBahnen, false);
+    std::optional<IlpErgebnis> frueh;
+    const auto modell = paarModellBauen(a, g, maxBahnen, frueh);
     if (!modell)
-        return std::nullopt;
-    const BahnModell& mod = *modell;
-    if (!blockzahlErreichbar(a, mod, 0))
-        return unerreichbar(mod);
-    const PaarBahnen pb = paarBahnenBauen(a, g, mod);
+        return frueh;
+    const BahnModell& mod = modell->mod;
+    const PaarBahnen& pb = modell->pb;
     const auto& groesse = pb.punktBahnGroesse;
     const std::size_t O = groesse.size();
     // Every point lies in at least r0 blocks; the b blocks leave D incidences beyond that, which
