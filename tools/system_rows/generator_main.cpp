@@ -73,8 +73,8 @@ std::vector<GruppenWahl> ilpGruppen(int v, int k, int t, int b, int maxFrei, con
     return r;
 }
 
-// zyklen, and ueberschuss without the catalogue, search under the cyclic groups with cycles of
-// several lengths.
+// zyklen, and ueberschuss and tiefe without the catalogue, search under the cyclic groups with
+// cycles of several lengths.
 bool zyklischeGruppen(const Optionen& o) {
     return o.verfahren == "zyklen" ||
            ((o.verfahren == "ueberschuss" || o.verfahren == "tiefe") && !o.gruppenkatalog);
