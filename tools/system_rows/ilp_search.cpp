@@ -464,7 +464,7 @@ namespace {
 // The pair orbits of a model: the point orbits at their ends, how many pairs of the orbit each
 // point there lies in, and how often each block orbit holds each pair of the pair orbits it meets.
 struct PaarBahnen {
-    std::vector<int> punktBahnGroesse, paarBahnGroesse;
+    std::vector<int> punktBahnGroesse;
     std::vector<std::array<int, 2>> enden, anteil;
     std::vector<std::vector<std::pair<int, int>>> deckungen;
 };
@@ -493,8 +493,7 @@ PaarBahnen paarBahnenBauen(const Aufgabe& a, const Gruppe& g, const BahnModell& 
     }
     // Each pair orbit runs between two point orbits; every point of either lies in anteil pairs of it.
     const std::size_t P = static_cast<std::size_t>(mod.tBahnen);
-    std::vector<int>& paarBahnGroesse = pb.paarBahnGroesse;
-    paarBahnGroesse.assign(P, 0);
+    std::vector<int> paarBahnGroesse(P, 0);
     for (int o : mod.tBahn)
         ++paarBahnGroesse[static_cast<std::size_t>(o)];
     auto& enden = pb.enden;
@@ -526,15 +525,22 @@ PaarBahnen paarBahnenBauen(const Aufgabe& a, const Gruppe& g, const BahnModell& 
     return pb;
 }
 
+// With the degrees the block count leaves: every point lies in at least r0 blocks, and the b
+// blocks leave D incidences beyond that to share over the points.
 struct PaarModell {
     BahnModell mod;
     PaarBahnen pb;
+    int r0 = 0, D = 0;
+    // Pairs held more than once by a point in r0 + extra blocks.
+    int ueberschuss(const Aufgabe& a, int extra) const { return (r0 + extra) * (a.k - 1) - (a.v - 1); }
 };
 
-// The orbit model of a pair covering with its pair orbits. Nothing when the group is too large to
-// enumerate (frueh stays empty) or no block count within reach (frueh holds that report).
+// The orbit model of a pair covering with its pair orbits. Nothing when t is not 2, the group is
+// too large to enumerate (frueh stays empty) or no block count is within reach (frueh holds that report).
 std::optional<PaarModell> paarModellBauen(const Aufgabe& a, const Gruppe& g, long maxBahnen,
                                           std::optional<IlpErgebnis>& frueh) {
+    if (a.t != 2)
+        return std::nullopt;
     auto modell = modellBauen(a, g, maxBahnen, false);
     if (!modell)
         return std::nullopt;
@@ -543,15 +549,14 @@ std::optional<PaarModell> paarModellBauen(const Aufgabe& a, const Gruppe& g, lon
         return std::nullopt;
     }
     PaarBahnen pb = paarBahnenBauen(a, g, *modell);
-    return PaarModell{std::move(*modell), std::move(pb)};
+    const int r0 = (a.v + a.k - 3) / (a.k - 1);
+    return PaarModell{std::move(*modell), std::move(pb), r0, a.b * a.k - a.v * r0};
 }
 
 } // namespace
 
 std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, int versuche,
                                              int sekunden, const std::string& verzeichnis, long maxBahnen) {
-    if (a.t != 2)
-        return std::nullopt;
     std::optional<IlpErgebnis> frueh;
     const auto modell = paarModellBauen(a, g, maxBahnen, frueh);
     if (!modell)
@@ -569,8 +574,7 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
     for (const auto& deckung : deckungen)
         for (const auto& [bahn, mal] : deckung)
             teilt[static_cast<std::size_t>(bahn)] = std::gcd(teilt[static_cast<std::size_t>(bahn)], mal);
-    const int r0 = (a.v + a.k - 3) / (a.k - 1);
-    const int D = a.b * a.k - a.v * r0;
+    const int D = modell->D;
     const std::size_t O = punktBahnGroesse.size();
     Zufall zufall(seed);
     std::string letzter = "kein Überschussplan";
@@ -591,7 +595,7 @@ std::optional<IlpErgebnis> ueberschussSuchen(const Aufgabe& a, const Gruppe& g, 
             continue;
         std::vector<int> ueber(O);
         for (std::size_t o = 0; o < O; ++o)
-            ueber[o] = (r0 + extra[o]) * (a.k - 1) - (a.v - 1);
+            ueber[o] = modell->ueberschuss(a, extra[o]);
         // Excess multiplicities by a randomised depth-first search with a node budget.
         std::vector<std::size_t> ordnung(P);
         std::iota(ordnung.begin(), ordnung.end(), 0);
@@ -714,7 +718,7 @@ public:
                 std::uint64_t seed, long knotenGrenze, std::chrono::steady_clock::time_point ende)
         : m_mod(mod), m_pb(pb), m_schranke(std::move(schranke)), m_bloeckeFrei(bloecke),
           m_gehalten(pb.enden.size(), 0), m_ueber(pb.punktBahnGroesse.size(), 0), m_zufall(seed),
-          m_grenze(knotenGrenze), m_ende(ende) {}
+          m_grenze(knotenGrenze), m_ende(ende), m_verbraucht(pb.deckungen.size(), 0) {}
 
     // The chosen block orbits, or nothing when the bounds rule the group out (erschoepft()) or
     // the node budget ran out.
@@ -797,24 +801,31 @@ private:
                 }
         for (std::size_t i = wahl.size(); i > 1; --i)
             std::swap(wahl[i - 1], wahl[m_zufall.unter(static_cast<std::uint32_t>(i))]);
-        // Each branch leaves out the orbits tried before it, so no set of orbits is met twice.
-        std::vector<char> verbraucht(m_pb.deckungen.size(), 0);
+        // Each branch leaves out the orbits tried before it, so no set of orbits is met twice; the
+        // marks are taken back before returning, so one array serves every node.
+        const auto zuruecknehmen = [&] {
+            for (int z : wahl)
+                m_verbraucht[static_cast<std::size_t>(z)] = 0;
+        };
         for (int z : wahl) {
             nehmen(z, +1);
             std::vector<int> weiter;
             weiter.reserve(offen.size());
             for (int y : offen)
-                if (y != z && !verbraucht[static_cast<std::size_t>(y)] && passt(y))
+                if (y != z && !m_verbraucht[static_cast<std::size_t>(y)] && passt(y))
                     weiter.push_back(y);
             m_gewaehlt.push_back(z);
-            if (schritt(weiter))
+            if (schritt(weiter)) {
+                zuruecknehmen();
                 return true;
+            }
             m_gewaehlt.pop_back();
             nehmen(z, -1);
-            verbraucht[static_cast<std::size_t>(z)] = 1;
+            m_verbraucht[static_cast<std::size_t>(z)] = 1;
             if (m_knoten > m_grenze)
-                return false;
+                break;
         }
+        zuruecknehmen();
         return false;
     }
 
@@ -828,14 +839,13 @@ private:
     Zufall m_zufall;
     long m_grenze, m_knoten = 0;
     std::chrono::steady_clock::time_point m_ende;
+    std::vector<char> m_verbraucht;
 };
 
 } // namespace
 
 std::optional<IlpErgebnis> tiefensucheSuchen(const Aufgabe& a, const Gruppe& g, std::uint64_t seed, long knoten,
                                              int sekunden, long maxBahnen) {
-    if (a.t != 2)
-        return std::nullopt;
     const auto t0 = std::chrono::steady_clock::now();
     const auto ende = t0 + std::chrono::seconds(sekunden);
     std::optional<IlpErgebnis> frueh;
@@ -846,11 +856,9 @@ std::optional<IlpErgebnis> tiefensucheSuchen(const Aufgabe& a, const Gruppe& g, 
     const PaarBahnen& pb = modell->pb;
     const auto& groesse = pb.punktBahnGroesse;
     const std::size_t O = groesse.size();
-    // Every point lies in at least r0 blocks; the b blocks leave D incidences beyond that, which
-    // the point orbits share in whole orbits. A point in r0 + e blocks holds (r0 + e)(k - 1) - (v - 1)
-    // pairs more than once. Each way of sharing out D (as far as it goes) bounds the excess per orbit.
-    const int r0 = (a.v + a.k - 3) / (a.k - 1);
-    const int D = a.b * a.k - a.v * r0;
+    // The point orbits share the D extra incidences in whole orbits; each way of sharing them out
+    // (as far as it goes) bounds the excess per orbit.
+    const int D = modell->D;
     std::vector<std::vector<int>> teilungen;
     std::vector<int> extra(O, 0);
     const auto teilen = [&](auto&& selbst, std::size_t o, int rest) -> void {
@@ -874,7 +882,7 @@ std::optional<IlpErgebnis> tiefensucheSuchen(const Aufgabe& a, const Gruppe& g, 
     for (std::size_t i = 0; i < teilungen.size(); ++i) {
         std::vector<int> schranke(O);
         for (std::size_t o = 0; o < O; ++o)
-            schranke[o] = (r0 + teilungen[i][o]) * (a.k - 1) - (a.v - 1);
+            schranke[o] = modell->ueberschuss(a, teilungen[i][o]);
         if (std::chrono::steady_clock::now() > ende)
             break;
         Tiefensuche suche(mod, pb, schranke, a.b, seed + i, knoten, ende);
