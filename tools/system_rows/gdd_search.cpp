@@ -61,6 +61,10 @@ Punkte punkteVon(int v, const GddPlan& p) {
         zyklus(laenge, loch);
     if (!p.zyklen.empty())
         ++r.gruppen;
+    for (int i = 0; i < p.spitzen; ++i, ++basis) {
+        r.schritt[static_cast<std::size_t>(basis)] = basis;
+        r.gruppe[static_cast<std::size_t>(basis)] = -1;
+    }
     return r;
 }
 
@@ -69,13 +73,14 @@ struct PaarBahnen {
     std::vector<int> groesse; // pairs per orbit
 };
 
-// Orbits of the pairs from different groups.
+// Orbits of the pairs from different groups (none for the points outside the design).
 PaarBahnen paarBahnenVon(int v, const Punkte& pk) {
     std::vector<int> paarBahn(static_cast<std::size_t>(v * v), -1);
     std::vector<int> bahnGroesse;
     for (int a = 0; a < v; ++a)
         for (int c = a + 1; c < v; ++c) {
             if (pk.gruppe[static_cast<std::size_t>(a)] == pk.gruppe[static_cast<std::size_t>(c)] ||
+                pk.gruppe[static_cast<std::size_t>(a)] < 0 || pk.gruppe[static_cast<std::size_t>(c)] < 0 ||
                 paarBahn[static_cast<std::size_t>(a * v + c)] >= 0)
                 continue;
             const int id = static_cast<int>(bahnGroesse.size());
@@ -114,7 +119,7 @@ void kMengen(const Punkte& pk, int k, int erster, const std::vector<int>& frei, 
         for (std::size_t i = ab; i + (static_cast<std::size_t>(k) - gewaehlt.size()) <= frei.size(); ++i) {
             const int p = frei[i];
             const int gp = pk.gruppe[static_cast<std::size_t>(p)];
-            if (std::any_of(gewaehlt.begin(), gewaehlt.end(),
+            if (gp < 0 || std::any_of(gewaehlt.begin(), gewaehlt.end(),
                             [&](int q) { return pk.gruppe[static_cast<std::size_t>(q)] == gp; }))
                 continue;
             gewaehlt.push_back(p);
@@ -130,7 +135,7 @@ void kMengen(const Punkte& pk, int k, int erster, const std::vector<int>& frei, 
 // groesse its size, treffer the pair orbits m meets with how many of its pairs lie in each.
 template <typename F>
 void blockBahnenDurchlaufen(int v, int k, const GddPlan& plan, const Punkte& pk, const PaarBahnen& pb, F&& f) {
-    const int lochAb = v - std::accumulate(plan.zyklen.begin(), plan.zyklen.end(), 0);
+    const int lochAb = v - plan.spitzen - std::accumulate(plan.zyklen.begin(), plan.zyklen.end(), 0);
     for (int p = 0; p < lochAb; ++p) {
         if (p < plan.c * plan.n && p % plan.n != 0)
             continue;
@@ -172,6 +177,41 @@ std::vector<std::vector<int>> weitereZyklen(int n, int e, int festMin, int festM
             }
     }
     return r;
+}
+
+// With a points outside the design every group is covered together with them: groups that fit
+// beside them share one block (first fit, largest first), each larger group gets a covering of its
+// own with them. The indices of the groups in each part to cover; without such points every group
+// is a part of its own.
+std::vector<std::vector<int>> teileMitSpitzen(const std::vector<int>& groessen, int a, int k) {
+    std::vector<int> reihenfolge(groessen.size());
+    std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
+    std::vector<std::vector<int>> teile;
+    if (a == 0) {
+        for (int i : reihenfolge)
+            teile.push_back({i});
+        return teile;
+    }
+    std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int x, int y) {
+        return groessen[static_cast<std::size_t>(x)] > groessen[static_cast<std::size_t>(y)];
+    });
+    std::vector<int> platz;
+    for (int i : reihenfolge) {
+        const int g = groessen[static_cast<std::size_t>(i)];
+        std::size_t j = 0;
+        if (g + a <= k)
+            while (j < platz.size() && platz[j] < g)
+                ++j;
+        else
+            j = platz.size();
+        if (j == platz.size()) {
+            teile.emplace_back();
+            platz.push_back(g + a <= k ? k - a : 0);
+        }
+        teile[j].push_back(i);
+        platz[j] -= std::min(platz[j], g);
+    }
+    return teile;
 }
 
 } // namespace
@@ -414,7 +454,8 @@ std::string GddPlan::name() const {
            (quer ? ", Gruppen quer zu den Zyklen" : s > 1 ? ", Gruppen der Größe " + std::to_string(s) : "") +
            (freieZyklen.empty() ? "" : ", weitere Zyklen " + liste(freieZyklen)) +
            (zyklen.empty() ? "" : ", Loch aus Zyklen " + liste(zyklen)) +
-           (doppelpaar ? ", ein Paar viermal" : "");
+           (doppelpaar ? ", ein Paar viermal" : "") +
+           (spitzen > 0 ? ", " + std::to_string(spitzen) + (spitzen == 1 ? " Punkt" : " Punkte") + " außerhalb" : "");
 }
 
 std::vector<GddPlan> gddPlaene(int v, int k, int b) {
@@ -429,9 +470,28 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
             gefunden[g] = static_cast<int>(paarUeberdeckung(g, k, 1).size());
         return gefunden[g];
     };
+    // The blocks that cover the groups (with the points outside the design, if any).
+    const auto gruppenBloecke = [&](long gruppen, int g, int h, int einzelne, int a, const auto& f) {
+        if (a == 0)
+            return gruppen * f(g) + f(h);
+        std::vector<int> groessen(static_cast<std::size_t>(gruppen), g);
+        if (h > 0)
+            groessen.push_back(h);
+        groessen.insert(groessen.end(), static_cast<std::size_t>(einzelne), 1);
+        long summe = 0;
+        for (const auto& teil : teileMitSpitzen(groessen, a, k)) {
+            int punkte = a;
+            for (int i : teil)
+                punkte += groessen[static_cast<std::size_t>(i)];
+            summe += f(punkte);
+        }
+        return summe;
+    };
+    for (int a = 0; a <= 2 && a < k - 1; ++a)
     for (int c = 1; c <= 8; ++c)
-        for (int n = 2; c * n <= v; ++n) {
-            const int e = v - c * n;
+        for (int n = 2; c * n <= v - a; ++n) {
+            const int m = v - a; // the points of the design
+            const int e = m - c * n;
             std::vector<int> teiler;
             for (int d = 1; d <= n; ++d)
                 if (n % d == 0)
@@ -478,17 +538,21 @@ std::vector<GddPlan> gddPlaene(int v, int k, int b) {
                             const long gruppen = quer ? n : static_cast<long>(c) * (n / s);
                             // Every block meets the hole at most once, so a point outside sees
                             // the hole in h different blocks.
-                            if (static_cast<long>(h) * (k - 1) > v - g)
+                            if (static_cast<long>(h) * (k - 1) > m - g)
                                 continue;
-                            const long kreuz = paare(v) - gruppen * paare(g) - paare(h);
-                            if (kreuz % kPaare != 0 || (v - g) % (k - 1) != 0 ||
-                                (h > 0 && (v - h) % (k - 1) != 0) || (e > h && (v - 1) % (k - 1) != 0))
+                            const long kreuz = paare(m) - gruppen * paare(g) - paare(h);
+                            if (kreuz % kPaare != 0 || (m - g) % (k - 1) != 0 ||
+                                (h > 0 && (m - h) % (k - 1) != 0) || (e > h && (m - 1) % (k - 1) != 0))
                                 continue;
-                            if (kreuz / kPaare + gruppen * untereSchranke(g, k) + untereSchranke(h, k) > b)
+                            const auto schranke = [&](int x) { return static_cast<long>(untereSchranke(x, k)); };
+                            if (kreuz / kPaare + gruppenBloecke(gruppen, g, h, e - h, a, schranke) > b)
                                 continue;
-                            const long bloecke = kreuz / kPaare + gruppen * fuellung(g) + fuellung(h);
-                            if (bloecke <= b)
+                            const auto gefundene = [&](int x) { return static_cast<long>(fuellung(x)); };
+                            const long bloecke = kreuz / kPaare + gruppenBloecke(gruppen, g, h, e - h, a, gefundene);
+                            if (bloecke <= b) {
                                 r.push_back({n, c, loch, frei, s, quer, static_cast<int>(bloecke)});
+                                r.back().spitzen = a;
+                            }
                         }
             }
         }
@@ -612,8 +676,27 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
     std::sort(bloecke.begin(), bloecke.end());
     bloecke.erase(std::unique(bloecke.begin(), bloecke.end()), bloecke.end());
     std::vector<std::vector<int>> gruppen(static_cast<std::size_t>(pk.gruppen));
-    for (int p = 0; p < v; ++p)
-        gruppen[static_cast<std::size_t>(pk.gruppe[static_cast<std::size_t>(p)])].push_back(p);
+    std::vector<int> spitzen;
+    for (int p = 0; p < v; ++p) {
+        const int g = pk.gruppe[static_cast<std::size_t>(p)];
+        if (g < 0)
+            spitzen.push_back(p);
+        else
+            gruppen[static_cast<std::size_t>(g)].push_back(p);
+    }
+    if (!spitzen.empty()) {
+        std::vector<int> groessen;
+        for (const auto& g : gruppen)
+            groessen.push_back(static_cast<int>(g.size()));
+        std::vector<std::vector<int>> teile;
+        for (const auto& teil : teileMitSpitzen(groessen, plan.spitzen, k)) {
+            teile.push_back(spitzen);
+            for (int i : teil)
+                teile.back().insert(teile.back().end(), gruppen[static_cast<std::size_t>(i)].begin(),
+                                    gruppen[static_cast<std::size_t>(i)].end());
+        }
+        gruppen = std::move(teile);
+    }
     if (!gruppenUeberdecken(v, k, gruppen, seed, bloecke))
         return std::nullopt;
     if (static_cast<int>(bloecke.size()) > b)

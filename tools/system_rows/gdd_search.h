@@ -24,7 +24,10 @@ namespace kb::reihen {
 // (their lengths divide n, 1 is a fixed point). Each main cycle splits into the cosets of its
 // subgroup of order s (s = 1: single points), or with quer the groups run across the cycles (the
 // points at one place of every cycle). The points of the cycles in zyklen form one more group, the
-// hole; the points of freieZyklen are single.
+// hole; the points of freieZyklen are single. The spitzen points come last and stay out of the
+// design: they join every group in the blocks that cover its pairs, and groups small enough share
+// such a block (the counts fit C(47,5,2) = 113 for type 2^20 6^1 and one point outside: 100 blocks
+// of the design, 10 for the point with two groups of two each, 3 for it with the group of six).
 struct GddPlan {
     int n = 0;
     int c = 1;
@@ -34,6 +37,7 @@ struct GddPlan {
     bool quer = false;
     int bloecke = 0; // blocks in all: the orbits' (forced by the pair count) and the groups' bounds
     bool doppelpaar = false; // no groups; the pair of the first two fixed points held four times
+    int spitzen = 0; // fixed points outside the design, covered together with every group
 
     std::string name() const;
 };
