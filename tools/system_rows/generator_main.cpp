@@ -252,7 +252,8 @@ Loesung gddVersuche(int v, int k, int t, int b, const Optionen& o, std::uint64_t
     const std::vector<GddPlan> plaene = gddPlaene(v, k, b);
     std::cerr << "  " << plaene.size() << " Pläne" << std::endl;
     for (std::size_t i = 0; i < plaene.size(); ++i) {
-        if (o.gruppe >= 0 && static_cast<int>(i) != o.gruppe)
+        if ((o.gruppe >= 0 && static_cast<int>(i) != o.gruppe) ||
+            plaene[i].name().find(o.gruppenMit) == std::string::npos)
             continue;
         for (int versuch = 0; versuch < o.versuche; ++versuch) {
             const std::uint64_t seed = mischen(seedBasis + static_cast<std::uint64_t>(versuch));
@@ -776,7 +777,7 @@ int hilfe() {
            "Gruppen eigens überdeckt (je Plan höchstens N Suchknoten; --gruppe I nur der I-te Plan)\n"
            "  --verfahren zyklen  wie sat, unter zyklischen Gruppen mit Zyklen verschiedener Länge\n"
            "                    (mit --cbc durch cbc gelöst statt durch cadical)\n"
-           "  --gruppen-mit T  nur Gruppen, deren Name T enthält\n"
+           "  --gruppen-mit T  nur Gruppen (und gdd-Pläne), deren Name T enthält\n"
            "  --feste F  Gruppen von bahnen/zyklen/ueberschuss und des Katalogs mit bis zu F festen Punkten (3)\n"
            "  --max-bahnen N  exakte Modelle mit höchstens etwa N Bahnen von Blöcken (400000)\n"
            "  --verfahren ueberschuss  unter denselben Gruppen: jedes Paar genau einmal bis auf einen\n"
