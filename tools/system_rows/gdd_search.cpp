@@ -255,23 +255,20 @@ void drehungenBrechen(const Punkte& pk, const PaarBahnen& pb, int v, std::vector
                       std::vector<std::vector<int>>& zeilen, std::vector<int>& zeilenGroesse) {
     if (zeilen.empty())
         return;
-    // Each point's cycle (by its first point) and place in it.
+    // Each point's cycle (by its first point), place in it and the cycle's length; the points of
+    // a cycle are numbered in a row.
     std::vector<int> start(static_cast<std::size_t>(v), -1), stelle(static_cast<std::size_t>(v), 0),
         laenge(static_cast<std::size_t>(v), 0);
-    for (int p = 0; p < v; ++p) {
-        if (start[static_cast<std::size_t>(p)] >= 0)
-            continue;
-        int l = 0;
-        for (int x = p; start[static_cast<std::size_t>(x)] < 0; x = pk.schritt[static_cast<std::size_t>(x)], ++l) {
-            start[static_cast<std::size_t>(x)] = p;
-            stelle[static_cast<std::size_t>(x)] = l;
+    for (int p = 0; p < v;) {
+        int l = 1;
+        while (pk.schritt[static_cast<std::size_t>(p + l - 1)] != p)
+            ++l;
+        for (int i = 0; i < l; ++i) {
+            start[static_cast<std::size_t>(p + i)] = p;
+            stelle[static_cast<std::size_t>(p + i)] = i;
+            laenge[static_cast<std::size_t>(p + i)] = l;
         }
-        for (int x = p;; ) {
-            laenge[static_cast<std::size_t>(x)] = l;
-            x = pk.schritt[static_cast<std::size_t>(x)];
-            if (x == p)
-                break;
-        }
+        p += l;
     }
     std::vector<int> jeSpalte(pb.groesse.size(), 0);
     for (const auto& z : zeilen)
