@@ -784,19 +784,18 @@ std::optional<GddErgebnis> gddSuchen(int v, int k, int b, const GddPlan& plan, s
         else
             gruppen[static_cast<std::size_t>(g)].push_back(p);
     }
-    if (!spitzen.empty()) {
-        std::vector<int> groessen;
-        for (const auto& g : gruppen)
-            groessen.push_back(static_cast<int>(g.size()));
-        std::vector<std::vector<int>> teile;
-        for (const auto& teil : teileMitSpitzen(groessen, plan.spitzen, k)) {
-            teile.push_back(spitzen);
-            for (int i : teil)
-                teile.back().insert(teile.back().end(), gruppen[static_cast<std::size_t>(i)].begin(),
-                                    gruppen[static_cast<std::size_t>(i)].end());
-        }
-        gruppen = std::move(teile);
+    // The parts to cover: each group alone, or with the points outside the design.
+    std::vector<int> groessen;
+    for (const auto& g : gruppen)
+        groessen.push_back(static_cast<int>(g.size()));
+    std::vector<std::vector<int>> teile;
+    for (const auto& teil : teileMitSpitzen(groessen, plan.spitzen, k)) {
+        teile.push_back(spitzen);
+        for (int i : teil)
+            teile.back().insert(teile.back().end(), gruppen[static_cast<std::size_t>(i)].begin(),
+                                gruppen[static_cast<std::size_t>(i)].end());
     }
+    gruppen = std::move(teile);
     if (!gruppenUeberdecken(v, k, gruppen, seed, bloecke))
         return std::nullopt;
     if (static_cast<int>(bloecke.size()) > b)
